@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The notation player ("O4N4TTC2D4E6F8G10A12B14"), the named tunes, the beep
 // signals and the wave volume on a 0..1000 scale. The player's state survives
@@ -27,6 +28,14 @@ void resetPlayerState(); // program start values (tests)
 // Named tunes "Voice", "Kello", "Hiiri", "Tasa": held in one place for the run.
 QString NamedTune(const QString& name);
 void SetNamedTune(const QString& name, const QString& text);
+// Where the tunes are stored, one string value per name.
+inline const QString kNamedTunesKey = QStringLiteral("Software\\Arkivo\\WindowState\\Paneeli\\Omatausta");
+const QStringList& NamedTuneNames(); // "Voice", "Hiiri", "Tasa", "Kello"
+QString DefaultNamedTune(const QString& name); // the text of the settings dialog's default button
+// Takes each stored value as read; a missing value is an empty tune.
+void loadNamedTunes();
+// Holds text without leading and trailing blanks and writes it under its name.
+void storeNamedTune(const QString& name, const QString& text);
 
 // Beep signals 0..2; any other kind plays nothing.
 void PlaySignal(int kind);
