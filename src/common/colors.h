@@ -24,6 +24,9 @@ inline constexpr qint32 clBlue = 0xFF0000;
 inline constexpr qint32 clFuchsia = 0xFF00FF;
 inline constexpr qint32 clAqua = 0xFFFF00;
 inline constexpr qint32 clWhite = 0xFFFFFF;
+// No colour (transparent) and the control's default colour.
+inline constexpr qint32 clNone = 0x1FFFFFFF;
+inline constexpr qint32 clDefault = 0x20000000;
 
 inline constexpr qint32 clScrollBar = qint32(0x80000000);
 inline constexpr qint32 clBackground = qint32(0x80000001);

@@ -69,4 +69,8 @@ public:
 // The caption of the information dialog for today (through the clock).
 QString informationCaption();
 
+// Qt's own dialog texts (colour, font, file and print dialogs) in Finnish.
+// The dialogs call it themselves; main() may call it early. Needs an application.
+void installFinnishQtTranslations();
+
 } // namespace arkivo::platform
