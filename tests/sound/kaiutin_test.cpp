@@ -80,6 +80,7 @@ TEST(KaiutinTest, StopToneByFamily)
 }
 
 struct SignalCase {
+    const char* name;
     int kind;
     bool ntFamily;
     Events events;
@@ -98,10 +99,12 @@ TEST_P(SignalTable, PlaysItsTones)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, SignalTable,
-                         ::testing::Values(SignalCase{0, true, {{1047, 100}, {1109, 100}, {1175, 100}}},
-                                           SignalCase{1, true, {{2093, 100}, {1976, 100}, {1857, 100}}},
-                                           SignalCase{2, true, {{40, 500}}},
-                                           SignalCase{2, false, {{kOn, 29829}, {kOff, 0}}},
-                                           SignalCase{3, true, {}}, SignalCase{-1, true, {}}));
+                         ::testing::Values(SignalCase{"Rising", 0, true, {{1047, 100}, {1109, 100}, {1175, 100}}},
+                                           SignalCase{"Falling", 1, true, {{2093, 100}, {1976, 100}, {1857, 100}}},
+                                           SignalCase{"Low", 2, true, {{40, 500}}},
+                                           SignalCase{"LowOn9x", 2, false, {{kOn, 29829}, {kOff, 0}}},
+                                           SignalCase{"KindThree", 3, true, {}},
+                                           SignalCase{"Negative", -1, true, {}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

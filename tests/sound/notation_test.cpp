@@ -146,7 +146,7 @@ TEST_F(NotationTest, LowOctavePlaysOnThe9xFamily)
     services.tone.setNTFamily(false);
     play({"N4"}, "O1C");
     // Counter 2 gets 1193181 div 33; the tone's 224 ms pass with the speaker on.
-    EXPECT_EQ(services.tone.events, (Events{{kOn, 36156}, {kOff, 0}, {0, 32}}));
+    EXPECT_EQ(services.tone.events, (Events{{kOn, 36157}, {kOff, 0}, {0, 32}}));
     EXPECT_EQ(elapsed(), 256);
 }
 

@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace arkivo;
 
 namespace {
 
 struct GetCase {
+    const char* name;
     bool mixer;
     quint32 leftRight;
     int expected;
@@ -25,12 +28,18 @@ TEST_P(GetWaveVolumeTable, TakesTheLouderChannel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Volumes, GetWaveVolumeTable,
-                         ::testing::Values(GetCase{true, 0x0000FFFF, 1000}, GetCase{true, 0xFFFF0000, 1000},
-                                           GetCase{true, 0x00008000, 500}, GetCase{true, 0x0041FFFF, 1000},
-                                           GetCase{true, 0x00210000, 1}, GetCase{true, 0x00000020, 0},
-                                           GetCase{true, 0, 0}, GetCase{false, 0xFFFFFFFF, 0}));
+                         ::testing::Values(GetCase{"LeftFull", true, 0x0000FFFF, 1000},
+                                           GetCase{"RightFull", true, 0xFFFF0000, 1000},
+                                           GetCase{"Half", true, 0x00008000, 500},
+                                           GetCase{"LouderWins", true, 0x0021FFFF, 1000},
+                                           GetCase{"RoundsUp", true, 0x00210000, 1},
+                                           GetCase{"RoundsDown", true, 0x00000020, 0},
+                                           GetCase{"Silent", true, 0, 0},
+                                           GetCase{"NoMixer", false, 0xFFFFFFFF, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct SetCase {
+    const char* name;
     bool mixer;
     int v;
     bool ok;
@@ -49,12 +58,13 @@ TEST_P(SetWaveVolumeTable, RoundsHalfToEvenOnBothChannels)
 }
 
 INSTANTIATE_TEST_SUITE_P(Volumes, SetWaveVolumeTable,
-                         ::testing::Values(SetCase{true, 500, true, 0x80008000},   // 32767.5 -> 32768
-                                           SetCase{true, 300, true, 0x4CCC4CCC},   // 19660.5 -> 19660
-                                           SetCase{true, 1000, true, 0xFFFFFFFF},
-                                           SetCase{true, 0, true, 0},
-                                           SetCase{true, 1001, false, 0x12345678},
-                                           SetCase{true, -1, false, 0x12345678},
-                                           SetCase{false, 500, false, 0x12345678}));
+                         ::testing::Values(SetCase{"HalfTieToEvenUp", true, 500, true, 0x80008000},  // 32767.5
+                                           SetCase{"TieToEvenDown", true, 300, true, 0x4CCC4CCC},   // 19660.5
+                                           SetCase{"Full", true, 1000, true, 0xFFFFFFFF},
+                                           SetCase{"Zero", true, 0, true, 0},
+                                           SetCase{"AboveFull", true, 1001, false, 0x12345678},
+                                           SetCase{"Negative", true, -1, false, 0x12345678},
+                                           SetCase{"NoMixer", false, 500, false, 0x12345678}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
