@@ -42,14 +42,19 @@ void setEuroWords(TMoneyString& words)
     words.setCurrencySub({"senttiä", "senttiä", "senttiä"});
 }
 
-std::optional<QString> convert(const QString& input, long double multiplier)
+std::optional<long double> parseAmount(const QString& text)
 {
-    if (input.trimmed().isEmpty())
+    if (text.trimmed().isEmpty())
         return std::nullopt;
-    const auto value = fi::parseNumber(input);
-    if (!value)
+    const auto value = fi::parseNumber(text.trimmed());
+    if (!value || !std::isfinite(*value))
         return std::nullopt;
-    return fi::formatGeneral(*value * multiplier, 15);
+    return value;
+}
+
+QString convert(long double amount, long double multiplier)
+{
+    return fi::formatGeneral(amount * multiplier, 15);
 }
 
 QString wordsFor(long double value, const TMoneyString& words)

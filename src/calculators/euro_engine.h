@@ -19,9 +19,11 @@ inline constexpr long double kEuroToMarkka = 5.94573L;
 inline constexpr long double kWordsLimit = 999999999.0L;
 inline const QString kTooLargeText = QStringLiteral("Tekstinä ei voi näyttää yli miljardin kokoisia lukuja");
 
-// The input converted and written in general number form (15 significant
-// digits); nothing when the text is empty or not a number.
-std::optional<QString> convert(const QString& input, long double multiplier);
+// The text an edit holds read as an amount; nothing when it is empty or not a number.
+std::optional<long double> parseAmount(const QString& text);
+
+// The converted amount in general number form (15 significant digits).
+QString convert(long double amount, long double multiplier);
 
 // The words shown for an amount: the value to four decimals (half to even)
 // in words, or the limit text above 999 999 999.

@@ -90,11 +90,12 @@ TEST(TMoneyString, UnitFormRule)
 
 TEST(EuroConversion, BothDirectionsAndBadInput)
 {
-    EXPECT_EQ(euro::convert("5,94573", euro::kMarkkaToEuro), "1");
-    EXPECT_EQ(euro::convert("1", euro::kEuroToMarkka), "5,94573");
-    EXPECT_EQ(euro::convert("100", euro::kMarkkaToEuro), "16,8187926461511");
-    EXPECT_FALSE(euro::convert("", euro::kMarkkaToEuro));
-    EXPECT_FALSE(euro::convert("-", euro::kMarkkaToEuro));
+    EXPECT_EQ(euro::convert(*euro::parseAmount("5,94573"), euro::kMarkkaToEuro), "1");
+    EXPECT_EQ(euro::convert(1, euro::kEuroToMarkka), "5,94573");
+    EXPECT_EQ(euro::convert(100, euro::kMarkkaToEuro), "16,8187926461511");
+    EXPECT_FALSE(euro::parseAmount(""));
+    EXPECT_FALSE(euro::parseAmount("-"));
+    EXPECT_FALSE(euro::parseAmount("1,2,3"));
 }
 
 struct FuelCase {
