@@ -9,7 +9,7 @@ namespace arkivo::controls {
 // their check state matters.
 class MarkAction : public QAction {
     Q_OBJECT
-    Q_PROPERTY(bool Checked READ isChecked WRITE setChecked NOTIFY toggled)
+    Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
     Q_PROPERTY(bool Visible READ isVisible WRITE setVisible)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
     Q_PROPERTY(QString Caption READ text WRITE setText)
