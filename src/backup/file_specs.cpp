@@ -25,7 +25,7 @@ struct Expansion {
         }
         QStringList files;
         if (mask.contains(QLatin1Char('*')) || mask.contains(QLatin1Char('?')) || mask.contains(QLatin1Char('[')))
-            files = dir.entryList({mask}, QDir::Files | QDir::Hidden, QDir::Name);
+            files = dir.entryList({mask}, QDir::Files | QDir::Hidden | QDir::CaseSensitive, QDir::Name);
         else if (QFileInfo(dir.filePath(mask)).isFile())
             files << mask;
         for (const QString& name : files) {
@@ -56,8 +56,7 @@ QStringList expandFileSpecs(const QStringList& specs, const QString& archiveFile
         QString mask = spec.endsWith(QLatin1Char('/')) ? QString() : info.fileName();
         if (mask.isEmpty() || mask == QLatin1String("*.*"))
             mask = QStringLiteral("*");
-        const QString folder = spec.endsWith(QLatin1Char('/')) ? QFileInfo(spec + QLatin1Char('.')).absolutePath()
-                                                              : info.absolutePath();
+        const QString folder = spec.endsWith(QLatin1Char('/')) ? QDir(spec).absolutePath() : info.absolutePath();
         e.expand(folder, mask, recursive);
     }
     return e.paths;

@@ -71,7 +71,13 @@ private:
         while (!m_pending.empty())
             writeOne();
     }
-    void damaged(const QString& file) { e.setError(errInvalidArchive, file); }
+    // An error found while reading ahead: what came before it in the archive
+    // is written (and its own errors reported) first.
+    void fail(int code, const QString& file) {
+        drain();
+        e.setError(code, file);
+    }
+    void damaged(const QString& file) { fail(errInvalidArchive, file); }
 
     TBackupFile& e;
     QString m_archive;
@@ -176,7 +182,7 @@ void RestoreReader::fileRecord(const QByteArray& rawName) {
                 restore = QFileInfo(folder).isDir();
             }
             if (restore && !target->out.create(target->path)) {
-                e.setError(errCannotReadFile, target->path);
+                fail(errCannotReadFile, target->path);
                 return;
             }
         }
@@ -201,16 +207,17 @@ void RestoreReader::continuation(const QByteArray& name) {
     while (!QFileInfo(path).isFile()) {
         // Nobody to ask: the volume is missing.
         if (!e.OnNeedDisk && !e.m_prompts) {
-            e.setError(errCannotReadArchive, path);
+            fail(errCannotReadArchive, path);
             return;
         }
+        drain();
         if (!e.m_continue || !e.askForVolume(number)) {
             e.m_continue = false;
             return;
         }
     }
     if (!m_in.open(path)) {
-        e.setError(errCannotReadArchive, path);
+        fail(errCannotReadArchive, path);
         return;
     }
     readSegment(m_current);
