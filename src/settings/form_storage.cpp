@@ -74,39 +74,38 @@ bool onSomeScreen(const QRect& rect)
     return false;
 }
 
+// Each stored font value that converts changes that one attribute of the
+// current font; the charset is kept for the file's sake only.
 void loadFont(QObject* component, const PropertyBinding& b, const QString& key, const QString& stem)
 {
     const QFont current = b.get().value<QFont>();
-    bool colourSet = true;
-    const auto colour = fontColour(component, &colourSet);
-    FontValue v = FontValue::fromQFont(current, colour ? colors::fromQColor(*colour) : colors::clWindowText);
-    auto intValue = [&](const char* suffix, int& target) {
-        if (auto n = readInt(key, stem + QLatin1String(suffix)))
-            target = *n;
-    };
-    intValue("Charset", v.charset);
-    intValue("Height", v.height);
-    intValue("Size", v.size);
+    QFont font = current;
     if (auto name = store()->value(key, stem + QStringLiteral("Name")); name && !name->trimmed().isEmpty())
-        v.name = name->trimmed();
-    if (auto pitch = store()->value(key, stem + QStringLiteral("Pitch")))
-        if (*pitch == QLatin1String("fpDefault") || *pitch == QLatin1String("fpFixed") ||
-            *pitch == QLatin1String("fpVariable"))
-            v.pitch = *pitch;
-    if (auto style = store()->value(key, stem + QStringLiteral("Style"))) {
-        QFont probe;
-        if (applyFontStyle(probe, *style))
-            v.style = style->trimmed();
-    }
-    // A height alone (no size) decides the size.
-    if (!store()->value(key, stem + QStringLiteral("Size")) && store()->value(key, stem + QStringLiteral("Height")))
+        font.setFamily(name->trimmed());
+    if (auto size = readInt(key, stem + QStringLiteral("Size")); size && *size > 0) {
+        font.setPointSize(*size);
+    } else if (auto height = readInt(key, stem + QStringLiteral("Height")); height && *height != 0) {
+        FontValue v;
         v.size = 0;
-    QFont font = v.toQFont();
-    if (v.pitch != QLatin1String("fpFixed"))
-        font.setFixedPitch(current.fixedPitch());
+        v.height = *height;
+        font.setPointSize(v.toQFont().pointSize());
+    }
+    if (auto pitch = store()->value(key, stem + QStringLiteral("Pitch"))) {
+        if (*pitch == QLatin1String("fpFixed"))
+            font.setFixedPitch(true);
+        else if (*pitch == QLatin1String("fpVariable") || *pitch == QLatin1String("fpDefault"))
+            font.setFixedPitch(false);
+    }
+    if (auto style = store()->value(key, stem + QStringLiteral("Style"))) {
+        QFont styled = font;
+        if (applyFontStyle(styled, *style))
+            font = styled;
+    }
     if (!(font == current))
         b.set(QVariant(font));
 
+    bool colourSet = true;
+    const auto colour = fontColour(component, &colourSet);
     if (!colour)
         return;
     if (auto n = readInt(key, stem + QStringLiteral("Color"))) {

@@ -207,10 +207,15 @@ QString valueText(const PropertyBinding& b, const QVariant& v)
     case Kind::Flags: {
         QStringList members;
         const int value = v.toInt();
+        // Set members are the single-bit keys, each value once (AlignRight, not also AlignTrailing).
+        int seen = 0;
         for (int i = 0; i < b.metaEnum.keyCount(); ++i) {
             const int k = b.metaEnum.value(i);
-            if (k != 0 && (value & k) == k)
+            const bool singleBit = k != 0 && (k & (k - 1)) == 0;
+            if (singleBit && (value & k) && !(seen & k)) {
                 members << QString::fromLatin1(b.metaEnum.key(i));
+                seen |= k;
+            }
         }
         return QLatin1Char('[') + members.join(QLatin1Char(',')) + QLatin1Char(']');
     }
