@@ -21,8 +21,9 @@ const char* const ThreeStepAlarm::kPathValues[kForms] = {"SoundFileName", "TextF
 
 AlarmOwner AlarmOwner::alarmClock()
 {
+    // Red again after a note's blue or maroon title.
     return {QStringLiteral("Software\\Arkivo\\Kello"), QStringLiteral("Hälytys päällä"), 5,
-            QStringLiteral("HERÄTYSKELLO"), QColor(), true};
+            QStringLiteral("HERÄTYSKELLO"), QColor(Qt::red), true};
 }
 
 AlarmOwner AlarmOwner::note1()
@@ -44,7 +45,17 @@ ThreeStepAlarm::ThreeStepAlarm(AlarmOwner owner, AlarmHost host, QObject* parent
     m_moment.setTime(QTime(m_moment.time().hour(), m_moment.time().minute(), m_moment.time().second()));
     m_trigger.setObjectName(QStringLiteral("Trigger"));
     m_trigger.setInterval(1000);
-    connect(&m_trigger, &QTimer::timeout, this, &ThreeStepAlarm::fire);
+    connect(&m_trigger, &QTimer::timeout, this, &ThreeStepAlarm::pollTick);
+}
+
+void ThreeStepAlarm::pollTick()
+{
+    try {
+        fire();
+    } catch (const std::exception& e) {
+        if (m_host.error)
+            m_host.error(QString::fromUtf8(e.what()));
+    }
 }
 
 bool ThreeStepAlarm::available(int form) const

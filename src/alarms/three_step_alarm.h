@@ -35,6 +35,8 @@ struct AlarmHost {
     std::function<void()> beep;
     // Shows or hides the control panel's indicator.
     std::function<void(int image, bool visible)> indicator;
+    // Reports an error of a poll tick, which has nobody to throw to.
+    std::function<void(const QString& text)> error;
 };
 
 // The three-step alarm: a moment, three alarm forms and a switch, polled
@@ -105,6 +107,7 @@ signals:
     void infoPanelChanged(bool visible);
 
 private:
+    void pollTick();
     void switchHandler();
     void formAction(int form);
     void ringForm3();

@@ -9,7 +9,7 @@ namespace arkivo::controls {
 // buttons for the previous and next year and month.
 class DateDropDownEdit : public QDateEdit {
     Q_OBJECT
-    Q_PROPERTY(QDate Date READ date WRITE setDate NOTIFY dateChanged)
+    Q_PROPERTY(QDate Date READ date WRITE setDate)
 
 public:
     DateDropDownEdit(const QString& name, QWidget* parent = nullptr);
