@@ -95,7 +95,7 @@ private:
     void buildControls();
     void buildRightPanel();
     void connectControls();
-    bool handleKey(QKeyEvent* event); // true when the key was the game's
+    bool handleKey(QWidget* target, QKeyEvent* event); // true when the key was the game's
     bool isActiveOrOwned(QWidget* widget) const;
     void changeLevel(const arkivo::tetris::LevelChange& change);
     void randomObstacles();

@@ -16,7 +16,7 @@ bool TTetrisPeli1::eventFilter(QObject* watched, QEvent* event)
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget || !isActiveOrOwned(widget))
             break;
-        return handleKey(static_cast<QKeyEvent*>(event));
+        return handleKey(widget, static_cast<QKeyEvent*>(event));
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:
@@ -39,7 +39,7 @@ bool TTetrisPeli1::isActiveOrOwned(QWidget* widget) const
     return widget == this || isAncestorOf(widget) || widget->window() == TETRIS1->previewWindow();
 }
 
-bool TTetrisPeli1::handleKey(QKeyEvent* event)
+bool TTetrisPeli1::handleKey(QWidget* target, QKeyEvent* event)
 {
     const int key = event->key();
     if (key == Qt::Key_F1) {
@@ -49,7 +49,7 @@ bool TTetrisPeli1::handleKey(QKeyEvent* event)
     // Alt+letter belongs to the buttons; a name being typed after a record belongs to its edit.
     if (event->modifiers() & Qt::AltModifier)
         return false;
-    if (!ParasNimi->isReadOnly() && ParasNimi->hasFocus())
+    if (!ParasNimi->isReadOnly() && (target == ParasNimi || ParasNimi->hasFocus()))
         return false;
 
     const QString text = event->text().toLower();
