@@ -30,7 +30,10 @@ QString shortTime(const QTime& time);  // 9:05
 //   yy yyyy                     year
 //   h hh n nn s ss              hour, minute, second
 //   t tt                        short time, long time
-//   "text" 'text'               literal text; other characters pass through
+//   z zzz                       milliseconds
+//   "text" 'text'               literal text
+//   /                           the date separator, a full stop; other characters pass through
+// Letters are read without regard to case ("DD.MM.YYYY").
 QString formatDateTime(const QString& format, const QDateTime& dt);
 
 // General number form: up to `digits` significant digits, no trailing zeros,

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -64,6 +65,16 @@ QString desktopUnescape(const QString& text)
         }
     }
     return out;
+}
+
+// UTF-8 as written here, or UTF-16 with a byte-order mark as regedit exports.
+QString decodeFile(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder decoder(QStringDecoder::Utf16);
+        return decoder(bytes);
+    }
+    return QString::fromUtf8(bytes);
 }
 
 } // namespace
@@ -190,7 +201,7 @@ RegistryStore::LoadResult RegistryStore::load()
     if (readable) {
         const QByteArray bytes = file.readAll();
         file.close();
-        if (fromText(QString::fromUtf8(bytes), &error)) {
+        if (fromText(decodeFile(bytes), &error)) {
             d->dirty = false;
             d->saveScheduled = false;
             return result;

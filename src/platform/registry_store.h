@@ -24,7 +24,13 @@
 //
 // The Run key ("Software\Microsoft\Windows\CurrentVersion\Run") is mapped to
 // the XDG autostart entry ~/.config/autostart/arkivo.desktop: writing a value
-// there writes the entry, deleting it removes the entry.
+// there writes the entry (its Exec is the value text), deleting it removes the
+// entry, and reading it reads the entry. A file-backed store maps the Run key
+// from the start; an in-memory store keeps it in its tree until
+// setAutostartDir() is called, so that tests never touch the real autostart folder.
+//
+// A file exported by regedit in UTF-16 (with its byte-order mark) is read too;
+// the store always writes UTF-8.
 
 namespace arkivo::platform {
 

@@ -169,6 +169,23 @@ TEST_F(RegistryFile, DamagedFileIsSetAsideWithOneMessage)
     EXPECT_EQ(again.readString(QStringLiteral("Software\\Arkivo"), QStringLiteral("Uusi")), QStringLiteral("1"));
 }
 
+TEST_F(RegistryFile, ReadsARegeditExportInUtf16)
+{
+    const QString text = QString::fromUtf8("Windows Registry Editor Version 5.00\r\n\r\n"
+                                           "[HKEY_CURRENT_USER\\Software\\Arkivo\\Kello]\r\n"
+                                           "\"AlarmTime\"=\"11.12.2026 7:00:00\"\r\n"
+                                           "\"Hälytys\"=\"1\"\r\n");
+    QByteArray bytes("\xFF\xFE", 2);
+    bytes += QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    writeAll(path(), bytes);
+    RegistryStore store(path());
+    ASSERT_TRUE(store.load().ok);
+    EXPECT_EQ(store.readString(QStringLiteral("Software\\Arkivo\\Kello"), QStringLiteral("AlarmTime")),
+              QStringLiteral("11.12.2026 7:00:00"));
+    EXPECT_EQ(store.readString(QStringLiteral("Software\\Arkivo\\Kello"), QString::fromUtf8("hälytys")),
+              QStringLiteral("1"));
+}
+
 TEST_F(RegistryFile, WritesAreGatheredUntilTheEventLoopTurnEnds)
 {
     arkivo::test::ensureApplication();
