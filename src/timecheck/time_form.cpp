@@ -53,7 +53,12 @@ TTimeForm::TTimeForm(QWidget* parent) : QWidget(parent, Qt::Window)
     FormCreate();
 }
 
-TTimeForm::~TTimeForm() = default;
+TTimeForm::~TTimeForm()
+{
+    // The storage saves when its marker child goes; remove that first, while
+    // every control it reads still exists.
+    delete findChild<QWidget*>(QStringLiteral("FormStorageSentinel"), Qt::FindDirectChildrenOnly);
+}
 
 void TTimeForm::buildControls()
 {

@@ -11,6 +11,13 @@
 #include <QTcpSocket>
 
 #include <functional>
+#include <ostream>
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace arkivo::test {
 
