@@ -117,7 +117,7 @@ void TTetrisPeli1::buildRightPanel()
     label(QStringLiteral("Pisteet:"), Panel3, 8, 122, 60);
     LSCO = new arkivo::controls::DotMatrixDisplay(QStringLiteral("LSCO"), 7, Panel3);
     LSCO->setDotGrid(5, 7, 3);
-    LSCO->setColors(QColor(0, 0, 0xFF), QColor(0, 0, 0xA8), QColor(0, 0, 0x80));
+    LSCO->setColors(QColor(0x30, 0x60, 0xFF), QColor(0, 0, 0x58), QColor(0, 0, 0x80));
     LSCO->move(70, 112);
     LSCO->setCaption(QStringLiteral("0"));
     OhjeButton = button(QStringLiteral("OhjeButton"), QStringLiteral("Ohje F1"), Panel3, QRect(248, 112, 64, 30));

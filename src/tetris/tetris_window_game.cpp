@@ -99,9 +99,6 @@ void TTetrisPeli1::changeLevel(const arkivo::tetris::LevelChange& change)
     arkivo::platform::dialogs().message(QStringLiteral("Vaihdetaan tasoa...\nVapautettuja rivejä = ") +
                                         QString::number(freeRows));
     TETRIS1->setScreenNumber(arkivo::tetris::screenForLevel(change.level));
-    // The game may have been closed or restarted while the message was up.
-    if (m_state != State::Running)
-        return;
     Timer1->setEnabled(true);
     m_level = change.level;
     LCL->setText(QString::number(m_level));
@@ -199,7 +196,11 @@ void TTetrisPeli1::Timer2Timer()
         showDuration();
 }
 
-void TTetrisPeli1::showScore() { LSCO->setCaption(QString::number(m_score)); }
+void TTetrisPeli1::showScore()
+{
+    // Right-aligned, as a counter reads.
+    LSCO->setCaption(QString::number(m_score).rightJustified(LSCO->characters(), QLatin1Char(' ')));
+}
 
 void TTetrisPeli1::showDuration()
 {

@@ -69,7 +69,7 @@ TEST_F(TetrisWindowTest, ALandingScoresTheFreeRowsAndFourPointsARowTimesTheLevel
     window->Timer1Timer();
 
     EXPECT_EQ(window->score(), 12 + 2 * 4);
-    EXPECT_EQ(window->LSCO->caption(), QStringLiteral("20"));
+    EXPECT_EQ(window->LSCO->caption().trimmed(), QStringLiteral("20"));
     EXPECT_EQ(window->LDL->text(), QStringLiteral("2"));
     EXPECT_EQ(window->LDLT->text(), QStringLiteral("2"));
     EXPECT_EQ(window->LCP->text(), QStringLiteral("1"));
@@ -83,7 +83,7 @@ TEST_F(TetrisWindowTest, AHardDropAddsOnePointARowBeforeTheLanding)
         QTest::keyClick(window.get(), Qt::Key(key));
         EXPECT_EQ(window->score(), 15) << key;
         EXPECT_EQ(board().pieceY(), 17) << key;
-        EXPECT_EQ(window->LSCO->caption(), QStringLiteral("0")) << "shown at the next tick";
+        EXPECT_EQ(window->LSCO->caption().trimmed(), QStringLiteral("0")) << "shown at the next tick";
     }
 }
 
@@ -229,7 +229,7 @@ TEST_F(TetrisWindowTest, AGameEndsWithARecordOnlyAboveTheHighScore)
         EXPECT_EQ(window->Pisteet->text(), QString::fromUtf8(c.stored)) << c.score;
         EXPECT_EQ(messages(), c.texts) << c.score;
         EXPECT_EQ(window->ParasNimi->isReadOnly(), c.texts.first().startsWith(QStringLiteral("Peli")));
-        EXPECT_EQ(window->LSCO->caption(), QString::number(c.score + c.dropRows));
+        EXPECT_EQ(window->LSCO->caption().trimmed(), QString::number(c.score + c.dropRows));
     }
 }
 
