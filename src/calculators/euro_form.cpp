@@ -33,12 +33,18 @@ TEuroForm::TEuroForm(QWidget* parent) : QWidget(parent, Qt::Window)
     build();
     showEurosToMarkkaa(false);
 
-    auto* storage = new arkivo::settings::FormStorage(
+    FormStorage1 = new arkivo::settings::FormStorage(
         this, QStringLiteral("Software\\Arkivo\\Laskimet\\Eurolaskin"), QStringLiteral("Paikka"), false,
         {QStringLiteral("edMarkat.Color"), QStringLiteral("edMarkat.HotColor"), QStringLiteral("edVerbal.Color"),
          QStringLiteral("edVerbal.HotColor"), QStringLiteral("Panel1.Color")});
-    storage->setObjectName(QStringLiteral("FormStorage1"));
-    storage->attach();
+    FormStorage1->setObjectName(QStringLiteral("FormStorage1"));
+    FormStorage1->attach();
+}
+
+TEuroForm::~TEuroForm()
+{
+    // Saved here, while every control still exists.
+    FormStorage1->save();
 }
 
 void TEuroForm::build()

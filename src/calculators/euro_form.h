@@ -7,6 +7,9 @@
 namespace arkivo::controls {
 class CurrencyEdit;
 }
+namespace arkivo::settings {
+class FormStorage;
+}
 namespace arkivo::calculators {
 class ColorGroupBox;
 class FramePanel;
@@ -21,6 +24,7 @@ class TEuroForm : public QWidget {
     Q_OBJECT
 public:
     explicit TEuroForm(QWidget* parent = nullptr);
+    ~TEuroForm() override;
 
     arkivo::controls::CurrencyEdit* Markat = nullptr;
     arkivo::controls::CurrencyEdit* Eurot = nullptr;
@@ -53,6 +57,7 @@ private:
 
     arkivo::calculators::TMoneyString MSMarkka;
     arkivo::calculators::TMoneyString MSEuro;
+    arkivo::settings::FormStorage* FormStorage1 = nullptr;
     arkivo::calculators::FramePanel* Panel1 = nullptr;
     arkivo::calculators::ColorGroupBox* GroupBoxMarkat = nullptr;
     arkivo::calculators::ColorGroupBox* GroupBoxEurot = nullptr;

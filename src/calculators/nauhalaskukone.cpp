@@ -96,7 +96,11 @@ TNauhalaskukone::TNauhalaskukone(QWidget* parent) : QWidget(parent, Qt::Window)
     arrange();
 }
 
-TNauhalaskukone::~TNauhalaskukone() = default;
+TNauhalaskukone::~TNauhalaskukone()
+{
+    // Saved here, while every control still exists.
+    FormStorage1->save();
+}
 
 void TNauhalaskukone::buildToolbar()
 {

@@ -29,12 +29,18 @@ TPolttoaine::TPolttoaine(QWidget* parent) : QWidget(parent, Qt::Window | Qt::MSW
         move(screen->availableGeometry().center() - rect().center());
     build();
 
-    auto* storage = new arkivo::settings::FormStorage(
+    FormStorage1 = new arkivo::settings::FormStorage(
         this, QStringLiteral("Software\\Arkivo\\Laskimet\\Polttoainelaskin"), QStringLiteral("Paikka"), false,
         {QStringLiteral("GroupBox1.Color"), QStringLiteral("GroupBox2.Color"), QStringLiteral("Panel1.Color"),
          QStringLiteral("KamButton1.Color"), QStringLiteral("KamButton4.Color")});
-    storage->setObjectName(QStringLiteral("FormStorage1"));
-    storage->attach();
+    FormStorage1->setObjectName(QStringLiteral("FormStorage1"));
+    FormStorage1->attach();
+}
+
+TPolttoaine::~TPolttoaine()
+{
+    // Saved here, while every control still exists.
+    FormStorage1->save();
 }
 
 void TPolttoaine::build()

@@ -5,6 +5,9 @@
 class QLabel;
 class QLineEdit;
 
+namespace arkivo::settings {
+class FormStorage;
+}
 namespace arkivo::calculators {
 class ColorGroupBox;
 class FramePanel;
@@ -19,6 +22,7 @@ class TPolttoaine : public QWidget {
     Q_OBJECT
 public:
     explicit TPolttoaine(QWidget* parent = nullptr);
+    ~TPolttoaine() override;
 
     QLineEdit* Ajettu = nullptr;
     QLineEdit* Tankattu = nullptr;
@@ -43,6 +47,7 @@ protected:
 private:
     void build();
 
+    arkivo::settings::FormStorage* FormStorage1 = nullptr;
     arkivo::calculators::FramePanel* Panel1 = nullptr;
     arkivo::calculators::ColorGroupBox* GroupBox1 = nullptr;
     arkivo::calculators::ColorGroupBox* GroupBox2 = nullptr;
