@@ -4,6 +4,7 @@
 #include "qt_application.h"
 #include "tetris/random_source.h"
 
+#include <QApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -12,13 +13,13 @@ namespace {
 
 class TTetrisTest : public ::testing::Test {
 protected:
-    TTetrisTest() { arkivo::test::ensureApplication(); }
     QImage render()
     {
         QImage image(view.size(), QImage::Format_RGB32);
         view.render(&image);
         return image;
     }
+    QApplication* app = arkivo::test::ensureApplication(); // before any widget
     arkivo::test::TestServices services;
     TTETRIS view;
 };
