@@ -169,15 +169,13 @@ void TKello::startUp()
 
 void TKello::applyChimeMarks()
 {
+    // The panel's three marks act as one choice, so at most one chime runs.
     PanelLink* link = panelLink();
     if (!link)
         return;
-    if (link->markChecked(QStringLiteral("Einimerkki1"))) {
-        TimerTasaTuntiIso->setEnabled(false);
-        TimerTasaTuntiPieni->setEnabled(false);
-    }
-    if (link->markChecked(QStringLiteral("AlarmIso")))
-        TimerTasaTuntiIso->setEnabled(true);
-    if (link->markChecked(QStringLiteral("nimerkkitasatunnein1")))
-        TimerTasaTuntiPieni->setEnabled(true);
+    const bool none = link->markChecked(QStringLiteral("Einimerkki1"));
+    const bool big = !none && link->markChecked(QStringLiteral("AlarmIso"));
+    const bool small = !none && !big && link->markChecked(QStringLiteral("nimerkkitasatunnein1"));
+    TimerTasaTuntiIso->setEnabled(big);
+    TimerTasaTuntiPieni->setEnabled(small);
 }

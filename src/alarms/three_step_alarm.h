@@ -85,6 +85,8 @@ public:
     bool triggerEnabled() const { return m_trigger.isActive(); }
     // The fire step; the poll runs it every second.
     void fire();
+    // The poll's tick: the fire step, its errors reported through the host.
+    void pollTick();
     // The test button.
     void test(int form);
 
@@ -107,7 +109,6 @@ signals:
     void infoPanelChanged(bool visible);
 
 private:
-    void pollTick();
     void switchHandler();
     void formAction(int form);
     void ringForm3();

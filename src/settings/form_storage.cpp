@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <functional>
+
 namespace arkivo::settings {
 
 namespace {
@@ -149,7 +151,20 @@ QObject* FormStorage::component(const QString& name) const
         return nullptr;
     if (name.isEmpty() || name == m_form->objectName())
         return m_form;
-    return m_form->findChild<QObject*>(name);
+    // While the form is being destroyed its children list holds null entries
+    // for the children already deleted, which QObject::findChild does not skip.
+    const std::function<QObject*(QObject*)> find = [&](QObject* parent) -> QObject* {
+        const QObjectList children = parent->children();
+        for (QObject* child : children)
+            if (child && child->objectName() == name)
+                return child;
+        for (QObject* child : children)
+            if (child)
+                if (QObject* found = find(child))
+                    return found;
+        return nullptr;
+    };
+    return find(m_form);
 }
 
 void FormStorage::load()
