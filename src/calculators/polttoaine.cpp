@@ -62,10 +62,10 @@ void TPolttoaine::build()
 
     GroupBox1 = new ColorGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("Polttoaineen kulutus l/100 km"),
                                   Qt::red, Panel1);
-    GroupBox1->setGeometry(8, 34, 222, 200);
+    GroupBox1->setGeometry(8, 32, 222, 204);
     GroupBox2 = new ColorGroupBox(QStringLiteral("GroupBox2"), QStringLiteral("Polttoaineen kustannukset"),
                                   QColor(166, 202, 240), Panel1);
-    GroupBox2->setGeometry(238, 34, 222, 200);
+    GroupBox2->setGeometry(238, 32, 222, 204);
 
     auto label = [](const QString& text, QWidget* parent, int y) {
         auto* l = new QLabel(text, parent);
@@ -77,7 +77,7 @@ void TPolttoaine::build()
         auto* e = new QLineEdit(QStringLiteral(" "), parent);
         e->setObjectName(QString::fromUtf8(name));
         e->setToolTip(QString::fromUtf8(hint));
-        e->setGeometry(10, y, 202, 22);
+        e->setGeometry(10, y, 202, 21);
         return e;
     };
     auto result = [](const char* name, const char* hint, QWidget* parent, int y) {
@@ -91,7 +91,7 @@ void TPolttoaine::build()
         p.setColor(QPalette::Window, Qt::white);
         p.setColor(QPalette::WindowText, Qt::black);
         r->setPalette(p);
-        r->setGeometry(10, y, 202, 24);
+        r->setGeometry(10, y, 202, 22);
         return r;
     };
     auto laske = [](const char* name, const char* hint, QWidget* parent, int y) {
@@ -102,27 +102,27 @@ void TPolttoaine::build()
         f.setBold(true);
         b->setButtonFont(f);
         b->setToolTip(QString::fromUtf8(hint));
-        b->setGeometry(10, y, 202, 24);
+        b->setGeometry(10, y, 202, 22);
         return b;
     };
 
-    label(QStringLiteral("Ajettu matka (km)"), GroupBox1, 24);
-    Ajettu = edit("Ajettu", "Ajokilometrit", GroupBox1, 40);
-    label(QStringLiteral("Tankattu (litraa)"), GroupBox1, 66);
-    Tankattu = edit("Tankattu", "Tankattu polttoainemäärä litroissa", GroupBox1, 82);
-    KamButton1 = laske("KamButton1", "Laske polttoaineen kulutus", GroupBox1, 118);
-    label(QStringLiteral("Kulutus litraa/100km"), GroupBox1, 148);
-    Kulutus = result("Kulutus", "Polttoaineen kulutus litraa/100km", GroupBox1, 164);
+    label(QStringLiteral("Ajettu matka (km)"), GroupBox1, 18);
+    Ajettu = edit("Ajettu", "Ajokilometrit", GroupBox1, 34);
+    label(QStringLiteral("Tankattu (litraa)"), GroupBox1, 58);
+    Tankattu = edit("Tankattu", "Tankattu polttoainemäärä litroissa", GroupBox1, 74);
+    KamButton1 = laske("KamButton1", "Laske polttoaineen kulutus", GroupBox1, 134 + 6);
+    label(QStringLiteral("Kulutus litraa/100km"), GroupBox1, 158 + 6);
+    Kulutus = result("Kulutus", "Polttoaineen kulutus litraa/100km", GroupBox1, 174 + 6);
 
-    label(QStringLiteral("Ajettava matka (km)"), GroupBox2, 20);
-    Ajomatka = edit("Ajomatka", "Ajettava matka kilometreissä", GroupBox2, 36);
+    label(QStringLiteral("Ajettava matka (km)"), GroupBox2, 18);
+    Ajomatka = edit("Ajomatka", "Ajettava matka kilometreissä", GroupBox2, 34);
     label(QStringLiteral("Kulutus litraa/100km"), GroupBox2, 58);
     Litrat = edit("Litrat", "Polttoaineen kulutus litraa/100km", GroupBox2, 74);
-    label(QStringLiteral("Polttoaineen hinta/litra"), GroupBox2, 96);
-    Litrahinta = edit("Litrahinta", "Polttoaineen litrahinta huoltoasemalla", GroupBox2, 112);
-    KamButton4 = laske("KamButton4", "Laske polttoainekustannukset", GroupBox2, 140);
-    label(QStringLiteral("Kustannukset yht."), GroupBox2, 150 + 16);
-    Hinta = result("Hinta", "Polttoaineen kustannukset yhteensä", GroupBox2, 182 - 6);
+    label(QStringLiteral("Polttoaineen hinta/litra"), GroupBox2, 98);
+    Litrahinta = edit("Litrahinta", "Polttoaineen litrahinta huoltoasemalla", GroupBox2, 114);
+    KamButton4 = laske("KamButton4", "Laske polttoainekustannukset", GroupBox2, 134 + 6);
+    label(QStringLiteral("Kustannukset yht."), GroupBox2, 158 + 6);
+    Hinta = result("Hinta", "Polttoaineen kustannukset yhteensä", GroupBox2, 174 + 6);
 
     connect(KamButton1, &KeypadButton::clicked, this, &TPolttoaine::KamButton2Click);
     connect(KamButton4, &KeypadButton::clicked, this, &TPolttoaine::KamButton4Click);

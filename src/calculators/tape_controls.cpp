@@ -55,6 +55,10 @@ ToolbarButton::ToolbarButton(const QString& name, const QString& caption, const 
     setAutoRaise(true);
     setFocusPolicy(Qt::NoFocus);
     setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(11);
+    setFont(f);
 }
 
 NumberDisplay::NumberDisplay(QWidget* parent) : QLabel(parent)
