@@ -21,11 +21,12 @@ namespace arkivo::settings {
 //        Left, Top, Width, Height   the widget's position and size (pos() and size())
 //        Visible                    shown unless hidden itself (!isHidden())
 //        Caption                    a window's title, else the widget's `text` or `title`
-//        Text                       `text`, else `plainText`
+//        Text                       `text`, else `plainText`, else `currentText`
 //        Lines                      a text edit's lines (`plainText` split at line ends)
 //        Color                      the background (palette Window and Base)
 //        Hint                       the tool tip
-//        ItemIndex                  `currentIndex`
+//        ItemIndex, PageIndex       `currentIndex`
+//        Position                   `value` (sliders, spin boxes, progress bars)
 //   3. the Qt property of that name with a small first letter (`Enabled` ->
 //      `enabled`, `Font` -> `font`, `Checked` -> `checked`, `Value` -> `value`).
 // A name that none of these finds is skipped.

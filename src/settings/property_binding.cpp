@@ -130,9 +130,10 @@ std::optional<PropertyBinding> bindWidgetStandIn(QWidget* w, const QString& prop
         return bindQtProperty(w, "title");
     }
     if (property == QLatin1String("Text")) {
-        if (auto text = bindQtProperty(w, "text"))
-            return text;
-        return bindQtProperty(w, "plainText");
+        for (const char* name : {"text", "plainText", "currentText"})
+            if (auto text = bindQtProperty(w, name))
+                return text;
+        return std::nullopt;
     }
     if (property == QLatin1String("Lines")) {
         if (w->metaObject()->indexOfProperty("plainText") < 0)
@@ -166,8 +167,10 @@ std::optional<PropertyBinding> bindWidgetStandIn(QWidget* w, const QString& prop
     }
     if (property == QLatin1String("Hint"))
         return bindQtProperty(w, "toolTip");
-    if (property == QLatin1String("ItemIndex"))
+    if (property == QLatin1String("ItemIndex") || property == QLatin1String("PageIndex"))
         return bindQtProperty(w, "currentIndex");
+    if (property == QLatin1String("Position"))
+        return bindQtProperty(w, "value");
     return std::nullopt;
 }
 

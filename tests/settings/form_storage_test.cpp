@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSlider>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -238,8 +239,12 @@ TEST_F(FormStorageTest, PlainWidgetsThroughTheStandInNames)
     memo->setPlainText(QStringLiteral("yksi\nkaksi"));
     auto* box = new QCheckBox(form);
     box->setObjectName(QStringLiteral("CheckBox1"));
-    const QStringList names = {"Panel1.Left", "Panel1.Top", "Panel1.Width", "Panel1.Height", "Panel1.Visible",
-                               "TTesti.Caption", "Memo1.Lines", "CheckBox1.Checked", "CheckBox1.Enabled"};
+    auto* slider = new QSlider(form);
+    slider->setObjectName(QStringLiteral("TrackBar1"));
+    slider->setRange(0, 10);
+    const QStringList names = {"Panel1.Left", "Panel1.Top",     "Panel1.Width",      "Panel1.Height",
+                               "Panel1.Visible", "TTesti.Caption", "Memo1.Lines",     "CheckBox1.Checked",
+                               "CheckBox1.Enabled", "TrackBar1.Position"};
     auto& storage = *new FormStorage(form, kKey, QStringLiteral("Koko"), false, names);
     storage.save();
     EXPECT_EQ(stored(QStringLiteral("Panel1_Left")), QStringLiteral("5"));
@@ -254,6 +259,7 @@ TEST_F(FormStorageTest, PlainWidgetsThroughTheStandInNames)
     store(QStringLiteral("TTesti_Caption"), QStringLiteral("Uusi"));
     store(QStringLiteral("CheckBox1_Checked"), QStringLiteral("True"));
     store(QStringLiteral("CheckBox1_Enabled"), QStringLiteral("False"));
+    store(QStringLiteral("TrackBar1_Position"), QStringLiteral("7"));
     int toggles = 0;
     QObject::connect(box, &QCheckBox::toggled, [&] { ++toggles; });
     storage.load();
@@ -263,6 +269,7 @@ TEST_F(FormStorageTest, PlainWidgetsThroughTheStandInNames)
     EXPECT_TRUE(box->isChecked());
     EXPECT_FALSE(box->isEnabled());
     EXPECT_EQ(toggles, 1);
+    EXPECT_EQ(slider->value(), 7);
     delete form;
 }
 
