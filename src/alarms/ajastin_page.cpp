@@ -63,7 +63,7 @@ AjastinPage::AjastinPage(QWidget* parent)
     for (int i = 0; i < 4; ++i) {
         auto* b = new controls::LedButton(QString::fromLatin1(leds[i].name), QString::fromUtf8(leds[i].caption), bottom);
         b->setToolTip(QString::fromUtf8(leds[i].hint));
-        b->setGeometry(16 + i * (bw + 4), 110, bw, 36);
+        b->setGeometry(16 + i * (bw + 4), 104, bw, 44);
         connect(b, &QAbstractButton::clicked, this, leds[i].click);
         m_buttons[i] = b;
     }

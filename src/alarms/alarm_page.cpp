@@ -137,6 +137,10 @@ void AlarmPage::build(const AlarmPageLook& look)
     line1->setAlignment(Qt::AlignCenter);
     auto* line2 = new QLabel(QStringLiteral("Valitse yksi hälytysmuoto kolmesta vaihtoehdosta."), m_info);
     line2->setAlignment(Qt::AlignCenter);
+    line2->setWordWrap(true);
+    QFont small = line2->font();
+    small.setPixelSize(11);
+    line2->setFont(small);
     infoLayout->addWidget(line1);
     infoLayout->addWidget(line2);
     m_info->hide();
@@ -144,6 +148,15 @@ void AlarmPage::build(const AlarmPageLook& look)
     // Group box titles and labels are light on the dark panel.
     for (QGroupBox* box : m_boxes)
         setTextColour(box, look.background.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black));
+    // Edits and pickers keep their own white ground whatever colour the panel behind them takes.
+    for (QWidget* w : {static_cast<QWidget*>(m_edits[0]), static_cast<QWidget*>(m_edits[1]),
+                       static_cast<QWidget*>(m_edits[2]), static_cast<QWidget*>(m_timePicker),
+                       static_cast<QWidget*>(m_datePicker)}) {
+        QPalette p = w->palette();
+        p.setColor(QPalette::Base, Qt::white);
+        p.setColor(QPalette::Window, Qt::white);
+        w->setPalette(p);
+    }
     for (QLineEdit* e : m_edits)
         setTextColour(e, Qt::black);
     setTextColour(m_switch, Qt::red);

@@ -36,7 +36,7 @@ void LedButton::setLightColor(const QColor& c)
 QSize LedButton::sizeHint() const
 {
     const QFontMetrics fm(font());
-    return QSize(fm.horizontalAdvance(QString(text()).remove(u'&')) + 34, fm.height() + 12);
+    return QSize(fm.horizontalAdvance(QString(text()).remove(u'&')) + 12, fm.height() + 22);
 }
 
 void LedButton::paintEvent(QPaintEvent*)
@@ -52,8 +52,11 @@ void LedButton::paintEvent(QPaintEvent*)
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
 
+    // The light sits above the caption, so narrow buttons keep their whole text.
     const int d = 10;
-    const QRect led(8, (height() - d) / 2, d, d);
+    const QFontMetrics fm(font());
+    const int top = (height() - d - 3 - fm.height()) / 2;
+    const QRect led((width() - d) / 2, top, d, d);
     QRadialGradient g(led.center() - QPoint(2, 2), d);
     const QColor lit = m_light ? m_lightColor : m_lightColor.darker(400);
     g.setColorAt(0, m_light ? lit.lighter(170) : lit.lighter(130));
@@ -63,7 +66,7 @@ void LedButton::paintEvent(QPaintEvent*)
     p.drawEllipse(led);
 
     p.setPen(isEnabled() ? QColor(Qt::black) : QColor(Qt::gray));
-    p.drawText(rect().adjusted(d + 12, 0, -4, 0), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    p.drawText(QRect(2, led.bottom() + 3, width() - 4, fm.height()), Qt::AlignCenter | Qt::TextShowMnemonic, text());
     if (hasFocus())
         p.drawRect(r.adjusted(3, 3, -3, -3));
 }
