@@ -108,6 +108,11 @@ StatusLine::StatusLine(const QString& name, QWidget* parent) : QLabel(parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAutoFillBackground(true);
     setIndent(4);
+    // A status bar keeps the button face and black text, whatever its window's colour.
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    p.setColor(QPalette::WindowText, Qt::black);
+    setPalette(p);
 }
 
 void StatusLine::mousePressEvent(QMouseEvent* event)
