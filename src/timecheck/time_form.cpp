@@ -1,6 +1,7 @@
 #include "timecheck/time_form.h"
 
 #include "common/colors.h"
+#include "controls/kam_button.h"
 #include "controls/state_controls.h"
 #include "controls/timer.h"
 #include "settings/form_storage.h"
@@ -102,13 +103,19 @@ void TTimeForm::buildControls()
     Auto6sek->setGeometry(212, 22, 96, 22);
     Auto6sek->setToolTip(QStringLiteral("Sivu sulkeutuu 6 sekunnin kuluttua kellonajan tarkistuksesta (Alt+6)"));
 
-    Button1 = new ColourButton(QStringLiteral("Button1"), QStringLiteral("&Hae aika Internetistä"), ProPanel1);
+    const auto button = [this](const char* name, const char* caption) {
+        auto* b = new controls::KamButton(QString::fromLatin1(name), QString::fromUtf8(caption), ProPanel1);
+        b->setColor(colors::toQColor(colors::clNavy));
+        b->setFontColor(Qt::white);
+        return b;
+    };
+    Button1 = button("Button1", "&Hae aika Internetistä");
     Button1->setGeometry(8, 128, 154, 30);
     Button1->setToolTip(QStringLiteral("Hae tarkka aika Internetin aikapalvelimelta (Alt+H)"));
-    KamButton2 = new ColourButton(QStringLiteral("KamButton2"), QStringLiteral("&Yhdistä Internettiin "), ProPanel1);
+    KamButton2 = button("KamButton2", "&Yhdistä Internettiin ");
     KamButton2->setGeometry(168, 128, 154, 30);
     KamButton2->setToolTip(QStringLiteral("Yhdistä Internettiin (Win NT/2000/XP) (Alt+Y)"));
-    SpeedButton1 = new ColourButton(QStringLiteral("SpeedButton1"), QStringLiteral("Ohje  F1"), ProPanel1, true);
+    SpeedButton1 = new ColourButton(QStringLiteral("SpeedButton1"), QStringLiteral("Ohje  F1"), ProPanel1);
     SpeedButton1->setGeometry(242, 166, 80, 26);
     SpeedButton1->setToolTip(QStringLiteral("Ohjeet (F1)"));
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
@@ -147,8 +154,8 @@ void TTimeForm::buildControls()
 
 void TTimeForm::connectHandlers()
 {
-    connect(Button1, &QPushButton::clicked, this, &TTimeForm::Button1Click);
-    connect(KamButton2, &QPushButton::clicked, this, &TTimeForm::KamButton2Click);
+    connect(Button1, &controls::KamButton::clicked, this, &TTimeForm::Button1Click);
+    connect(KamButton2, &controls::KamButton::clicked, this, &TTimeForm::KamButton2Click);
     connect(SpeedButton1, &QPushButton::clicked, this, &TTimeForm::SpeedButton1Click);
     connect(Ohje1, &QAction::triggered, this, &TTimeForm::SpeedButton1Click);
     connect(Palvelin, &QComboBox::editTextChanged, this, &TTimeForm::PalvelinChange);

@@ -8,6 +8,7 @@ class QDateTimeEdit;
 class QPlainTextEdit;
 
 namespace arkivo::controls {
+class KamButton;
 class Timer;
 class Edit;
 }
@@ -78,8 +79,8 @@ private:
     arkivo::timecheck::ColourRadio* AutoEi = nullptr;
     arkivo::timecheck::ColourRadio* Auto2sek = nullptr;
     arkivo::timecheck::ColourRadio* Auto6sek = nullptr;
-    arkivo::timecheck::ColourButton* Button1 = nullptr;
-    arkivo::timecheck::ColourButton* KamButton2 = nullptr;
+    arkivo::controls::KamButton* Button1 = nullptr;
+    arkivo::controls::KamButton* KamButton2 = nullptr;
     arkivo::timecheck::ColourButton* SpeedButton1 = nullptr;
     QAction* Ohje1 = nullptr;
     arkivo::controls::Timer* Timer1 = nullptr;

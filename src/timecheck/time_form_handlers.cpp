@@ -2,6 +2,7 @@
 #include "timecheck/time_form.h"
 
 #include "common/colors.h"
+#include "controls/kam_button.h"
 #include "controls/state_controls.h"
 #include "controls/timer.h"
 #include "platform/clock.h"

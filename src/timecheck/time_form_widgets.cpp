@@ -12,38 +12,21 @@ void ColourStyle::apply(QWidget* widget, const QString& selector) const
     widget->setStyleSheet(sheet + QStringLiteral(" }"));
 }
 
-ColourButton::ColourButton(const QString& name, const QString& caption, QWidget* parent, bool flat)
-    : QPushButton(caption, parent), m_flat(flat)
+ColourButton::ColourButton(const QString& name, const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent)
 {
     setObjectName(name);
-    setFlat(flat);
-    m_style.background = QColor(0, 0, 128);
-    setColor(m_style.background);
-}
-
-void ColourButton::setColor(const QColor& color)
-{
-    m_style.background = color;
-    if (m_flat) {
-        // A speed button shows the panel through it; only a raised edge under the mouse.
-        setStyleSheet(QStringLiteral("QPushButton { color: %1; border: 1px solid transparent; }"
-                                     " QPushButton:hover { border: 1px outset #c0c0c0; }"
-                                     " QPushButton:pressed { border: 1px inset #c0c0c0; }")
-                          .arg(m_style.text.name()));
-        return;
-    }
-    setStyleSheet(QStringLiteral("QPushButton { color: %1; background-color: %2; border: 2px outset %3;"
-                                 " padding: 3px; }"
-                                 " QPushButton:pressed { border-style: inset; }"
-                                 " QPushButton:focus { border-color: #c0c0c0; }"
-                                 " QPushButton:disabled { color: #808080; }")
-                      .arg(m_style.text.name(), color.name(), color.lighter(160).name()));
+    setFlat(true);
+    setFontColor(m_fontColor);
 }
 
 void ColourButton::setFontColor(const QColor& color)
 {
-    m_style.text = color;
-    setColor(m_style.background);
+    m_fontColor = color;
+    setStyleSheet(QStringLiteral("QPushButton { color: %1; background: transparent; border: 1px solid transparent; }"
+                                 " QPushButton:hover { border: 1px outset #c0c0c0; }"
+                                 " QPushButton:pressed { border: 1px inset #c0c0c0; }")
+                      .arg(color.name()));
 }
 
 ColourRadio::ColourRadio(const QString& name, const QString& caption, QWidget* parent) : QRadioButton(caption, parent)

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-// The time window's controls with the names its storage keeps: `Color`,
-// `Font` (with the text colour as `FontColor`), `Enabled` and `Checked`.
+// The time window's own controls with the names its storage keeps: `Color`,
+// `Font` (with the text colour as `FontColor`) and `Checked`.
 
 namespace arkivo::timecheck {
 
@@ -21,24 +21,20 @@ public:
     QColor text{Qt::white};
 };
 
-// A push button (or, flat, a speed button) with its own face colour.
+// A flat speed button whose caption takes a colour of its own: no frame
+// until the mouse is over it.
 class ColourButton : public QPushButton {
     Q_OBJECT
-    Q_PROPERTY(QColor Color READ color WRITE setColor)
     Q_PROPERTY(QFont Font READ font WRITE setFont)
     Q_PROPERTY(QColor FontColor READ fontColor WRITE setFontColor)
-    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
 
 public:
-    ColourButton(const QString& name, const QString& caption, QWidget* parent, bool flat = false);
-    QColor color() const { return m_style.background; }
-    void setColor(const QColor& color);
-    QColor fontColor() const { return m_style.text; }
+    ColourButton(const QString& name, const QString& caption, QWidget* parent);
+    QColor fontColor() const { return m_fontColor; }
     void setFontColor(const QColor& color);
 
 private:
-    ColourStyle m_style;
-    bool m_flat;
+    QColor m_fontColor{Qt::white};
 };
 
 class ColourRadio : public QRadioButton {

@@ -1,6 +1,7 @@
 #include "timecheck/time_form.h"
 
 #include "common/colors.h"
+#include "controls/kam_button.h"
 #include "controls/timer.h"
 #include "fakes.h"
 #include "loopback_time_server.h"
@@ -78,7 +79,7 @@ struct TimeFormTest : ::testing::Test {
     {
         form->timeCheck().client().setPort(port ? port : server.port());
         child<QComboBox>("Palvelin")->setEditText("127.0.0.1");
-        child<QPushButton>("Button1")->click();
+        child<QAbstractButton>("Button1")->click();
     }
     bool idle() { return !form->timeCheck().client().isBusy(); }
 };
@@ -241,7 +242,7 @@ TEST_F(TimeFormTest, TypedServerIsLoggedAndUsed)
     palvelin->lineEdit()->clear();
     QTest::keyClicks(palvelin->lineEdit(), "127.0.0.1");
     EXPECT_TRUE(log().contains("Osoitteeksi vaihdettu: 127.0.0.1"));
-    child<QPushButton>("Button1")->click();
+    child<QAbstractButton>("Button1")->click();
     ASSERT_TRUE(processUntil([&] { return !services.systemClock.set.empty(); }));
     EXPECT_EQ(form->timeCheck().client().host(), "127.0.0.1");
 }
@@ -249,7 +250,7 @@ TEST_F(TimeFormTest, TypedServerIsLoggedAndUsed)
 TEST_F(TimeFormTest, ButtonsHelpAndColourToy)
 {
     create();
-    child<QPushButton>("KamButton2")->click();
+    child<QAbstractButton>("KamButton2")->click();
     EXPECT_EQ(services.shell.tools, QStringList{"rasphone"});
     child<QPushButton>("SpeedButton1")->click();
     form->show();
@@ -263,11 +264,24 @@ TEST_F(TimeFormTest, ButtonsHelpAndColourToy)
     const qint32 face = colors::fromQColor(panel1->color());
     EXPECT_LE(face, 99998);
     EXPECT_EQ(colors::fromQColor(group1->fontColor()), face ^ 0xFFFF);
-    EXPECT_EQ(child<timecheck::ColourButton>("Button1")->color(), panel1->color());
+    EXPECT_EQ(child<controls::KamButton>("Button1")->color(), panel1->color());
     EXPECT_EQ(child<timecheck::ColourRadio>("Auto6sek")->fontColor(), group1->fontColor());
+
+    // The looks are kept in section "Paikka" when the window closes, and come back with a new one.
+    form->close();
+    const QString paikka = kKey + "\\Paikka";
+    EXPECT_EQ(services.registry.value(paikka, "ProPanel1_Color"), QString::number(face));
+    EXPECT_EQ(services.registry.value(paikka, "Button1_Color"), QString::number(face));
+    EXPECT_EQ(services.registry.value(paikka, "GroupBox1_FontColor"), QString::number(face ^ 0xFFFF));
+    EXPECT_EQ(services.registry.value(paikka, "KamButton2_Enabled"), "True");
+    create();
+    EXPECT_EQ(colors::fromQColor(child<timecheck::ClickPanel>("ProPanel1")->color()), face);
+    EXPECT_EQ(colors::fromQColor(child<timecheck::ColourRadio>("AutoEi")->fontColor()), face ^ 0xFFFF);
+    panel1 = child<timecheck::ClickPanel>("ProPanel1");
+
     form->StatusBarDblClick();
     EXPECT_EQ(colors::fromQColor(panel1->color()), colors::clNavy);
-    EXPECT_EQ(child<timecheck::ColourButton>("KamButton2")->fontColor(), QColor(Qt::white));
+    EXPECT_EQ(child<controls::KamButton>("KamButton2")->fontColor(), QColor(Qt::white));
 }
 
 } // namespace
