@@ -38,13 +38,12 @@ void TForm2::DialogPrompts::showError(const QString& text) {
 }
 
 bool TForm2::DialogPrompts::askForDisk(const QString& text) {
-    return dialogs().askYesNo(text, QStringLiteral("Arkivo-viesti")) == arkivo::platform::Dialogs::Answer::Yes;
+    return dialogs().askOkCancel(text, QStringLiteral("Arkivo-viesti")) == arkivo::platform::Dialogs::Answer::Ok;
 }
 
 void TForm2::Button1Click() {
-    const QString one =
-        dialogs().openFileName(QStringLiteral("Lisää tiedosto(t)"), QString(), QStringLiteral("Kaikki tiedostot (*)"));
-    const QStringList chosen = one.isEmpty() ? QStringList() : QStringList{one};
+    const QStringList chosen = dialogs().openFileNames(QStringLiteral("Lisää tiedosto(t)"), QString(),
+                                                       QStringLiteral("Kaikki tiedostot (*)"));
     for (const QString& name : chosen) {
         // Names keep their case: the file system tells them apart.
         const QString path = QDir::cleanPath(QFileInfo(name).absoluteFilePath());

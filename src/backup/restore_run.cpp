@@ -84,6 +84,7 @@ private:
     QString m_folder;
     bool m_testOnly;
     InputFile m_in;
+    int m_volume = 1;
     std::shared_ptr<Target> m_current; // the file whose segment may go on in the next volume
     QString m_currentStored;
     QSet<QString> m_pendingPaths;
@@ -198,11 +199,13 @@ void RestoreReader::fileRecord(const QByteArray& rawName) {
 void RestoreReader::continuation(const QByteArray& name) {
     bool digits = name.size() == kNextDiskRecordLength;
     const int number = digits ? name.mid(9, 3).toInt(&digits) : 0;
-    if (!digits || number < 2) {
+    // Volumes follow one another: a record pointing back would read them forever.
+    if (!digits || number != m_volume + 1) {
         damaged(m_currentStored);
         return;
     }
     m_in.close();
+    m_volume = number;
     const QString path = volumeName(m_archive, number);
     while (!QFileInfo(path).isFile()) {
         // Nobody to ask: the volume is missing.

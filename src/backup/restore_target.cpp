@@ -14,6 +14,8 @@ RestoreTarget restoreTarget(const QString& stored, const QString& folder, bool f
     if (windowsName)
         path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const bool absolute = path.startsWith(QLatin1Char('/')) && !windowsName;
+    if (path.contains(QChar(0)))
+        return {}; // no file system takes such a name
 
     QStringList parts;
     for (const QString& part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {

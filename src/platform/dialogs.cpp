@@ -123,6 +123,24 @@ QString QtDialogs::saveFileName(const QString& title, const QString& dir, const 
     return dialog.selectedFiles().constFirst();
 }
 
+QStringList QtDialogs::openFileNames(const QString& title, const QString& dir, const QString& filter)
+{
+    installFinnishQtTranslations();
+    return QFileDialog::getOpenFileNames(parentWindow(), title, dir, filter);
+}
+
+Dialogs::Answer QtDialogs::askOkCancel(const QString& text, const QString& title)
+{
+    installFinnishQtTranslations();
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::NoButton, parentWindow());
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Peruuta"), QMessageBox::RejectRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == ok ? Answer::Ok : Answer::Cancel;
+}
+
 QString QtDialogs::chooseFolder(const QString& title, const QString& dir)
 {
     installFinnishQtTranslations();

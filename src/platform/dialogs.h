@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -40,6 +41,16 @@ public:
     virtual QString openFileName(const QString& title, const QString& dir, const QString& filter) = 0;
     virtual QString saveFileName(const QString& title, const QString& dir, const QString& filter,
                                  const QString& defaultSuffix = QString()) = 0;
+    // An open dialog that takes several files; empty: cancelled. The default asks for one.
+    virtual QStringList openFileNames(const QString& title, const QString& dir, const QString& filter) {
+        const QString one = openFileName(title, dir, filter);
+        return one.isEmpty() ? QStringList() : QStringList{one};
+    }
+    // An information message with OK and Cancel; title "Arkivo-viesti" unless given.
+    // The default asks yes/no, Yes standing for OK.
+    virtual Answer askOkCancel(const QString& text, const QString& title = QStringLiteral("Arkivo-viesti")) {
+        return askYesNo(text, title) == Answer::Yes ? Answer::Ok : Answer::Cancel;
+    }
     virtual QString chooseFolder(const QString& title, const QString& dir) = 0;
     virtual std::optional<QString> inputBox(const QString& title, const QString& prompt, const QString& text) = 0;
     // Print and page set-up dialogs on a printer the caller owns; false: cancelled.
@@ -61,6 +72,8 @@ public:
     QString saveFileName(const QString& title, const QString& dir, const QString& filter,
                          const QString& defaultSuffix) override;
     QString chooseFolder(const QString& title, const QString& dir) override;
+    QStringList openFileNames(const QString& title, const QString& dir, const QString& filter) override;
+    Answer askOkCancel(const QString& text, const QString& title) override;
     std::optional<QString> inputBox(const QString& title, const QString& prompt, const QString& text) override;
     bool print(QPrinter& printer) override;
     bool pageSetup(QPrinter& printer) override;

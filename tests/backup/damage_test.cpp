@@ -66,6 +66,8 @@ TEST_F(Damaged, EachKindOfDamageEndsWithItsError) {
          errInvalidArchive},
         {"bad continuation number", [&](layout::Writer& w) { record(w); w.segmentEnd(); w.int32(12); w.raw("NEXT:DISKx2y"); },
          errInvalidArchive},
+        {"continuation back to the same volume",
+         [&](layout::Writer& w) { record(w); w.segmentEnd(); w.nextDisk(1); }, errInvalidArchive},
         {"missing volume", [&](layout::Writer& w) { record(w); w.segmentEnd(); w.nextDisk(2); }, errCannotReadArchive,
          true},
     };

@@ -83,6 +83,7 @@ TEST_F(Restoring, TargetPathsNeverLeaveTheFolder) {
         if (c.expected)
             EXPECT_EQ(t.path, QString::fromUtf8(c.expected));
     }
+    EXPECT_FALSE(restoreTarget(QString("/home/a") + QChar(0) + "b.txt", "/palautus/", false).safe);
 }
 
 TEST_F(Restoring, FullPathBelowTheFolderAndStoredDate) {
