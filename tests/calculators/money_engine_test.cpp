@@ -113,10 +113,11 @@ TEST_P(FuelSums, Compute)
     const fuel::Result r = c.inputs.size() == 2 ? fuel::consumption(c.inputs[0], c.inputs[1])
                                                 : fuel::tripCost(c.inputs[0], c.inputs[1], c.inputs[2]);
     EXPECT_EQ(r.ok, c.ok) << c.name;
-    if (c.ok)
+    if (c.ok) {
         EXPECT_EQ(r.text, QString::fromUtf8(c.expected)) << c.name;
-    else
+    } else {
         EXPECT_TRUE(r.error.startsWith(QString::fromUtf8(c.expected))) << c.name << ": " << r.error.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

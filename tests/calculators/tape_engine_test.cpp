@@ -48,8 +48,9 @@ TEST_P(TapeSequences, WriteTheTapeAndShowTheResult)
     TapeEngine engine;
     EXPECT_EQ(run(engine, QString::fromUtf8(c.keys)), c.lines) << c.name;
     EXPECT_EQ(engine.display(), QString::fromUtf8(c.display)) << c.name;
-    if (c.entryText)
+    if (c.entryText) {
         EXPECT_EQ(engine.entryText(), QString::fromUtf8(c.entryText)) << c.name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

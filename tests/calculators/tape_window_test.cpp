@@ -119,6 +119,13 @@ TEST_F(TapeWindow, LayoutsSwitchAndEscHides)
     EXPECT_FALSE(window.isVisible());
 }
 
+TEST_F(TapeWindow, CtrlGAsksPageSetupThenPrintAndCancelPrintsNothing)
+{
+    TNauhalaskukone window;
+    QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(services.dialogs.log, QStringList({"pagesetup", "print"}));
+}
+
 TEST_F(TapeWindow, F1OpensItsHelpTopic)
 {
     TNauhalaskukone window;
@@ -199,6 +206,10 @@ TEST_F(TapeWindow, TapeSurvivesARestart)
         QTest::keyClicks(window.get(), "5+3");
         QTest::keyClick(window.get(), Qt::Key_Return);
         written = window->tape()->lines();
+        // The narrow layout and a keypad colour are kept as well.
+        QTest::keyClick(window.get(), Qt::Key_K, Qt::ControlModifier);
+        services.dialogs.colors.push_back(QColor(Qt::darkRed));
+        window->findChild<QMenu*>("PopupMenu2")->actions().at(3)->trigger(); // Napit: Pääväri
         window.reset(); // the program ends: the window saves as it goes
         ASSERT_TRUE(store.save());
     }
@@ -209,6 +220,10 @@ TEST_F(TapeWindow, TapeSurvivesARestart)
     arkivo::platform::services().registry = &store;
     TNauhalaskukone again;
     EXPECT_EQ(again.tape()->lines(), written);
+    EXPECT_EQ(again.size(), QSize(236, 470));
+    EXPECT_TRUE(again.findChild<QAction*>("KapeaNauhalaskin1")->isChecked());
+    EXPECT_EQ(again.findChild<QWidget*>("Nappi_7")->property("Color").value<QColor>(), QColor(Qt::darkRed));
+    EXPECT_EQ(again.findChild<QWidget*>("Panel2")->property("Align").toString(), "alBottom");
     arkivo::platform::services().registry = &services.registry;
 }
 
