@@ -46,7 +46,8 @@ TTietoja::TTietoja(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     setAutoFillBackground(true);
 
     // Square, the smaller side, cut into a ring.
-    const int side = qMin(349, 349);
+    resize(349, 349);
+    const int side = qMin(width(), height());
     setFixedSize(side, side);
     const int w = width(), h = height();
     const QRegion outer(0, 0, w, h, QRegion::Ellipse);

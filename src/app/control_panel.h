@@ -14,7 +14,7 @@
 #include <memory>
 
 class QMenu;
-class QRubberBand;
+class DragOutline;
 
 namespace arkivo::settings {
 class FormStorage;
@@ -111,6 +111,8 @@ public:
     QString weekText() const;
     QDate calendarDate() const { return m_calendarDate; }
     bool isDragging() const { return m_dragging; }
+    // The drag outline's place on the screen; empty while none shows.
+    QRect dragOutline() const { return m_outline; }
 
 signals:
     // Emitted once, after the first show has been painted (start-up figures).
@@ -201,10 +203,10 @@ private:
 
     // Drag by the mouse handle.
     bool m_dragging = false;
-    QPoint m_pressPoint;
+    QPoint m_pressPoint;   // screen points
     QPoint m_currentPoint;
     QRect m_outline;
-    QRubberBand* m_outlineBand = nullptr;
+    DragOutline* m_outlineBand = nullptr;
 
     bool m_firstActivation = true;
     bool m_firstShowSignalled = false;

@@ -119,6 +119,8 @@ void TForm1::buildControls()
                                     {368, 2, 70, 24},
                                     QStringLiteral("VASEN:Kalenteri ( Alt+K).  OIKEA:AV-valikko (Alt+V)."),
                                     QColor(0, 0, 0x80), ShadowLabel::Style::Recessed);
+    // "Viikko 50" is wider than "&Kalenteri": the label grows to show it whole.
+    ProLabelKalenteri->setAutoSize(true);
     ProLabelLaskurit = shadowLabel(Panel2, QStringLiteral("ProLabelLaskurit"), QStringLiteral("&Laskimet"),
                                    {443, 2, 72, 24},
                                    QStringLiteral("VASEN: Nauhalaskin ( Alt+L).  OIKEA:Laskimet-valikko (Alt+Ö)."),

@@ -2,6 +2,7 @@
 
 #include "app/control_panel.h"
 
+#include "app/drag_outline.h"
 #include "app/panel_layout.h"
 #include "controls/bevel_panel.h"
 #include "controls/shadow_label.h"
@@ -13,7 +14,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QRubberBand>
 
 using namespace arkivo;
 
@@ -103,15 +103,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress: {
         auto* e = static_cast<QMouseEvent*>(event);
         if (e->button() == Qt::LeftButton)
-            handlePress(e->position().toPoint());
+            handlePress(e->globalPosition().toPoint());
         return e->button() == Qt::LeftButton;
     }
     case QEvent::MouseMove:
-        handleMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+        handleMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     case QEvent::MouseButtonRelease: {
         auto* e = static_cast<QMouseEvent*>(event);
-        handleRelease(e->position().toPoint(), e->button());
+        handleRelease(e->globalPosition().toPoint(), e->button());
         return e->button() == Qt::LeftButton;
     }
     case QEvent::ContextMenu:
@@ -124,6 +124,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
+// The points are screen points: the help animation may move the handle under
+// the mouse during a drag, and the bar must move by the mouse's way only.
 void TForm1::handlePress(const QPoint& at)
 {
     setHandleNavy();
@@ -155,14 +157,10 @@ void TForm1::handleRelease(const QPoint& at, Qt::MouseButton button)
 
 void TForm1::drawOutline(const QRect& rect)
 {
-    // A frameless window of its own follows the mouse: X11 has no XOR drawing on the screen.
-    if (!m_outlineBand) {
-        m_outlineBand = new QRubberBand(QRubberBand::Rectangle, nullptr);
-        m_outlineBand->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
+    if (!m_outlineBand)
+        m_outlineBand = new DragOutline;
     m_outline = rect;
-    m_outlineBand->setGeometry(rect);
-    m_outlineBand->show();
+    m_outlineBand->showAt(rect);
 }
 
 void TForm1::eraseOutline()

@@ -17,12 +17,29 @@ void ShadowLabel::setCaption(const QString& caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
+    fitCaption();
     update();
+}
+
+void ShadowLabel::setAutoSize(bool on)
+{
+    m_minimumWidth = on ? width() : -1;
+    fitCaption();
+}
+
+void ShadowLabel::fitCaption()
+{
+    if (m_minimumWidth < 0)
+        return;
+    // Room for the text and its one-pixel shadow on either side.
+    const int needed = fontMetrics().horizontalAdvance(displayText(m_caption)) + 3;
+    resize(qMax(m_minimumWidth, needed), height());
 }
 
 void ShadowLabel::setLabelFont(const QFont& font)
 {
     setFont(font);
+    fitCaption();
     update();
 }
 

@@ -46,6 +46,9 @@ public:
     void setDirection(Direction direction);
     void setRaiseOnHover(bool on) { m_raiseOnHover = on; }
     void setAlignment(Qt::Alignment alignment);
+    // An auto-sized label grows to the width of its caption (never below its
+    // width when this is switched on), keeping its left edge.
+    void setAutoSize(bool on);
 
     // The caption as shown: accelerator ampersands removed ("&&" keeps one).
     static QString displayText(const QString& caption, int* underlinedIndex = nullptr);
@@ -63,6 +66,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void fitCaption();
+
     QString m_caption;
     QColor m_highlight{Qt::white};
     QColor m_color;
@@ -70,6 +75,7 @@ private:
     Direction m_direction = Direction::DownRight;
     Qt::Alignment m_alignment = Qt::AlignCenter;
     bool m_raiseOnHover = true;
+    int m_minimumWidth = -1; // set while auto-sized
     bool m_pressed = false;
 };
 

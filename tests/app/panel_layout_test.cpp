@@ -90,7 +90,9 @@ TEST_P(LayoutTest, PlacesControlsSetsWidthAndHidesMenuItems)
 INSTANTIATE_TEST_SUITE_P(AllTen, LayoutTest, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return "Layout" + std::to_string(info.param.n); });
 
-TEST_F(test::PanelTest, AlarmIndicatorsFollowTheirButtons)
+using arkivo::test::PanelTest;
+
+TEST_F(PanelTest, AlarmIndicatorsFollowTheirButtons)
 {
     TForm1& panel = makePanel();
     const std::pair<int, std::array<int, 3>> cases[] = {

@@ -5,6 +5,8 @@
 #include "controls/bevel_panel.h"
 #include "settings/form_storage.h"
 
+#include <QLineEdit>
+
 using namespace arkivo;
 using arkivo::test::PanelTest;
 
@@ -38,12 +40,13 @@ TEST_F(PanelTest, StoresItsStateUnderKokoAndTakesItBack)
     EXPECT_EQ(services.registry.readString(kKoko, QStringLiteral("Oletus1_Checked")), QStringLiteral("False"));
     EXPECT_EQ(services.registry.readString(kKoko, QStringLiteral("ProClockLabel1_Format")),
               QStringLiteral("ddddd  tt"));
-    // The handle stood at 416 when the place was saved; the layout moved it back to its place before that.
+    // Two ticks of the animation had run: it goes on at the next start.
     EXPECT_EQ(services.registry.readString(kKoko, QStringLiteral("Timer1_Enabled")), QStringLiteral("True"));
 
     TForm1& again = makePanel();
     EXPECT_EQ(again.currentLayout(), 3);
     EXPECT_TRUE(again.markChecked(QStringLiteral("AlarmIso")));
+    again.show(); // the show sets the bar's width from the layout
     EXPECT_EQ(again.width(), 566);
     EXPECT_EQ(again.part<controls::BevelPanel>(QStringLiteral("Panel1"))->x(),
               services.registry.readString(kKoko, QStringLiteral("Panel1_Left")).toInt());
