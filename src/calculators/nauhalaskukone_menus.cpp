@@ -20,6 +20,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QTextDocument>
 #include <QTextFrame>
 
@@ -70,6 +71,9 @@ void TNauhalaskukone::buildMenus()
     connect(Nappi_Fontit, &QToolButton::clicked, this, [this] { popUp(PopupMenu3, 192, 50); });
     connect(Nappi_Ohje, &QToolButton::clicked, this,
             [] { platform::help().show(QStringLiteral("Nauhalaskin")); });
+    // "Ohje F1" has no letter of its own in the caption; Alt+H is its key.
+    auto* helpKey = new QShortcut(QKeySequence(QStringLiteral("Alt+H")), this);
+    connect(helpKey, &QShortcut::activated, Nappi_Ohje, &QToolButton::click);
     connect(Nappi_Eurolaskin, &QToolButton::clicked, this, &TNauhalaskukone::openEuroCalculator);
     connect(Nappi_Polttoainelaskin, &QToolButton::clicked, this, &TNauhalaskukone::openFuelCalculator);
     connect(Nauha, &TapeView::rightClicked, this, [this](const QPoint& at) { PopupMenu4->popup(at); });

@@ -6,6 +6,7 @@
 #include "fakes.h"
 #include "qt_application.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -126,11 +127,18 @@ TEST_F(TapeWindow, CtrlGAsksPageSetupThenPrintAndCancelPrintsNothing)
     EXPECT_EQ(services.dialogs.log, QStringList({"pagesetup", "print"}));
 }
 
-TEST_F(TapeWindow, F1OpensItsHelpTopic)
+TEST_F(TapeWindow, HelpAndAltKeys)
 {
     TNauhalaskukone window;
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_F1);
-    EXPECT_EQ(services.help.keywords, QStringList({"Nauhalaskin"}));
+    QTest::keyClick(&window, Qt::Key_H, Qt::AltModifier);
+    // Alt and a caption's letter press that button (its click follows the press animation).
+    QTest::keyClick(&window, Qt::Key_L, Qt::AltModifier);
+    EXPECT_TRUE(window.findChild<QAbstractButton*>("Nappi_MPlus")->isDown());
+    EXPECT_EQ(services.help.keywords, QStringList({"Nauhalaskin", "Nauhalaskin"}));
 }
 
 TEST_F(TapeWindow, TapeFontMenuShowsTheMonospaceAdviceFirst)
