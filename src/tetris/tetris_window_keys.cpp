@@ -36,7 +36,8 @@ bool TTetrisPeli1::eventFilter(QObject* watched, QEvent* event)
 
 bool TTetrisPeli1::isActiveOrOwned(QWidget* widget) const
 {
-    return widget == this || isAncestorOf(widget) || widget->window() == TETRIS1->previewWindow();
+    // Keys of a message box opened over the window are the box's own.
+    return widget->window() == this || widget->window() == TETRIS1->previewWindow();
 }
 
 bool TTetrisPeli1::handleKey(QWidget* target, QKeyEvent* event)

@@ -107,7 +107,11 @@ TEST_F(TetrisWindowTest, KeysAndTypedCharactersMoveThePiece)
         EXPECT_EQ(board().pieceCellFilled(1, 0), !c.turned) << c.key;
     }
 
+    QWidget box(window.get(), Qt::Dialog); // a message box over the window keeps its keys
     board().setPiece(4, 3, 5);
+    QTest::keyClick(&box, Qt::Key_Left);
+    EXPECT_EQ(board().pieceX(), 3);
+
     QTest::keyClick(window.get(), Qt::Key_A); // a step by hand
     EXPECT_EQ(board().pieceY(), 6);
     QTest::keyClick(window.get(), Qt::Key_F1);
@@ -169,25 +173,31 @@ TEST_F(TetrisWindowTest, LevelsChangeAtTheirThresholdsAndSetTheNextScreen)
     }
 }
 
-TEST_F(TetrisWindowTest, HighLevelsDropGreyBlocks)
+TEST_F(TetrisWindowTest, HighLevelsAddGreyBlocksAndFromLevelEightRisingLines)
 {
-    for (int level : {5, 9}) {
-        window->setCounters(0, level, level == 9 ? 130 : 60);
-        int grey = 0;
-        for (int i = 0; i < 12; ++i) {
+    const struct {
+        int level, total;
+        bool blocks, lines;
+    } cases[] = {{5, 60, false, false}, {6, 70, true, false}, {7, 85, true, false}, {8, 110, true, true}, {9, 130, true, true}};
+    for (const auto& c : cases) {
+        window->setCounters(0, c.level, c.total);
+        int grey = 0, lines = 0;
+        for (int i = 0; i < 60; ++i) {
             for (int r = 0; r < Board::Rows; ++r)
-                for (int c = 0; c < Board::Columns; ++c)
-                    board().setCell(c, r, board().backgroundColor());
+                for (int col = 0; col < Board::Columns; ++col)
+                    board().setCell(col, r, board().backgroundColor());
             prepareLanding(0);
             window->Timer1Timer();
-            for (int r = 0; r < Board::Rows; ++r)
-                for (int c = 0; c < Board::Columns; ++c)
-                    grey += board().cell(c, r) == kGrey;
+            int holes = 0;
+            for (int col = 0; col < Board::Columns; ++col) {
+                grey += board().cell(col, 20) == kGrey;
+                holes += board().isEmptyCell(col, 20);
+            }
+            lines += holes == 1 && board().cell(board().isEmptyCell(0, 20) ? 1 : 0, 20) != kGrey;
         }
-        if (level == 5)
-            EXPECT_EQ(grey, 0);
-        else
-            EXPECT_GT(grey, 0);
+        EXPECT_EQ(grey > 0, c.blocks) << c.level;
+        EXPECT_EQ(lines > 0, c.lines) << c.level;
+        EXPECT_EQ(window->level(), c.level);
     }
 }
 
