@@ -67,9 +67,6 @@ TTetrisPeli1::~TTetrisPeli1()
     qApp->removeEventFilter(this);
     Timer1->stop();
     Timer2->stop();
-    // The storage saves when its marker child goes; let it go now, while every
-    // control still exists, rather than in the middle of QWidget's teardown.
-    delete findChild<QWidget*>(QStringLiteral("FormStorageSentinel"), Qt::FindDirectChildrenOnly);
 }
 
 void TTetrisPeli1::buildControls()
