@@ -87,6 +87,9 @@ void TimeClient::onReadyRead()
         m_timeout.stop();
         m_socket->readAll();
         emit replyReceived(*time);
+        // A TIME server closes after its four bytes; one that keeps talking is left here.
+        if (m_socket->state() == QAbstractSocket::ConnectedState)
+            m_socket->disconnectFromHost();
     }
 }
 

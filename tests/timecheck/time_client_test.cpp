@@ -100,6 +100,19 @@ TEST_F(TimeClientTest, SilentServerTimesOut)
     EXPECT_EQ(failures.size(), 1);
 }
 
+TEST_F(TimeClientTest, ServerThatStaysOpenIsLeftAfterTheReply)
+{
+    LoopbackTimeServer server;
+    server.answerWith(QByteArray::fromHex("BFDB7A80FFFF"), false);
+    client.setPort(server.port());
+    client.fetch("127.0.0.1");
+    ASSERT_TRUE(processUntil([&] { return finished() && !client.isBusy(); }));
+    EXPECT_EQ(replies.size(), 1);
+    EXPECT_EQ(closes.size(), 1);
+    EXPECT_TRUE(client.fetch("127.0.0.1")) << "the next check can start";
+    ASSERT_TRUE(processUntil([&] { return replies.size() == 2; }));
+}
+
 TEST_F(TimeClientTest, EmptyAddressFailsAtOnce)
 {
     client.fetch("   ");
