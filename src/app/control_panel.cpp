@@ -20,6 +20,7 @@
 #include "platform/help.h"
 #include "platform/registry_store.h"
 #include "platform/services.h"
+#include "platform/wave_volume.h"
 #include "settings/form_storage.h"
 #include "sound/nuotit.h"
 
@@ -28,6 +29,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QToolTip>
 
@@ -82,6 +84,28 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
             setHandleGrey();
     });
     setPanelLink(this);
+    startVolumeWatch();
+}
+
+void TForm1::startVolumeWatch()
+{
+    // Timer7 mirrors the volume every 10 ms. Each wake-up of an idle program
+    // costs, so the mirror waits on the mixer's change events where the mixer
+    // has them, and stops when there is no mixer: its volume cannot change.
+    Timer7Timer();
+    platform::WaveVolume& wave = platform::waveVolume();
+    if (!wave.read()) {
+        Timer7->setEnabled(false);
+        return;
+    }
+    const QList<int> fds = wave.changeDescriptors();
+    if (fds.isEmpty())
+        return;
+    Timer7->setEnabled(false);
+    for (int fd : fds) {
+        auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, &TForm1::Timer7Timer);
+    }
 }
 
 TForm1::~TForm1()

@@ -151,6 +151,7 @@ private:
     void eraseOutline();
     bool handleAltKey(QKeyEvent* event);
     void volumePositionChanged(int position);
+    void startVolumeWatch();
     void EditRegChange();
     void loadGlyphs();
     void showPanelMenu(QMenu* menu, const QPoint& at);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QtGlobal>
 
 #include <memory>
@@ -14,6 +15,10 @@ public:
     virtual ~WaveVolume() = default;
     virtual std::optional<quint32> read() = 0; // empty when there is no mixer
     virtual bool write(quint32 leftRight) = 0;
+    // File descriptors that turn readable when the volume changes, so a
+    // watcher can wake on a change instead of polling; none when the mixer
+    // cannot tell (or does not exist).
+    virtual QList<int> changeDescriptors() { return {}; }
 };
 
 // ALSA mixer of the default card (Master, else PCM). Without a mixer, read()

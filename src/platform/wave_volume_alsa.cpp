@@ -7,6 +7,7 @@
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace arkivo::platform {
 
@@ -49,6 +50,22 @@ public:
             return snd_mixer_selem_set_playback_volume_all(m_elem, std::max(left, right)) == 0;
         return snd_mixer_selem_set_playback_volume(m_elem, SND_MIXER_SCHN_FRONT_LEFT, left) == 0 &&
                snd_mixer_selem_set_playback_volume(m_elem, SND_MIXER_SCHN_FRONT_RIGHT, right) == 0;
+    }
+
+    QList<int> changeDescriptors() override
+    {
+        QList<int> fds;
+        if (!open())
+            return fds;
+        const int count = snd_mixer_poll_descriptors_count(m_mixer);
+        if (count <= 0)
+            return fds;
+        std::vector<pollfd> pfds(static_cast<size_t>(count));
+        const int filled = snd_mixer_poll_descriptors(m_mixer, pfds.data(), unsigned(count));
+        for (int i = 0; i < filled; ++i)
+            if (pfds[size_t(i)].events & POLLIN)
+                fds << pfds[size_t(i)].fd;
+        return fds;
     }
 
 private:

@@ -149,6 +149,14 @@ TEST_F(PanelTest, VolumePollMirrorsTheMixerWithoutWritingItBack)
     EXPECT_EQ(services.wave.value, 0x80008000u);
 }
 
+TEST_F(PanelTest, WithoutAMixerTheVolumeIsNotPolled)
+{
+    services.wave.available = false;
+    TForm1& panel = makePanel();
+    EXPECT_FALSE(timer(panel, 7)->isActive());
+    EXPECT_EQ(panel.part<QSlider>(QStringLiteral("TrackBar1"))->value(), 1000); // GetWaveVolume gives 0
+}
+
 TEST_F(PanelTest, CloseShowsSuljetaanAndClosesWhenTimer5Fires)
 {
     TForm1& panel = makePanel();
