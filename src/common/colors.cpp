@@ -49,8 +49,7 @@ const SystemColour kSystemColours[] = {
 
 } // namespace
 
-QColor toQColor(qint32 value)
-{
+QColor toQColor(qint32 value) {
     const quint32 v = quint32(value);
     if (value == clNone)
         return QColor(Qt::transparent);
@@ -66,8 +65,7 @@ QColor toQColor(qint32 value)
     return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
 }
 
-qint32 fromQColor(const QColor& color)
-{
+qint32 fromQColor(const QColor& color) {
     if (!color.isValid() || color.alpha() == 0)
         return clNone;
     const QColor c = color.toRgb();

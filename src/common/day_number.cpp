@@ -13,8 +13,7 @@ constexpr double kMsPerDay = 86400000.0;
 
 // Before the epoch the whole days count down while the time of day still
 // counts up: -1,25 is 29.12.1899 6:00.
-double toDayNumber(const QDateTime& dt)
-{
+double toDayNumber(const QDateTime& dt) {
     if (!dt.isValid())
         return 0;
     const double days = double(kEpoch.daysTo(dt.date()));
@@ -22,10 +21,11 @@ double toDayNumber(const QDateTime& dt)
     return days < 0 ? days - fraction : days + fraction;
 }
 
-double toDayNumber(const QDate& date) { return date.isValid() ? double(kEpoch.daysTo(date)) : 0; }
+double toDayNumber(const QDate& date) {
+    return date.isValid() ? double(kEpoch.daysTo(date)) : 0;
+}
 
-QDateTime fromDayNumber(double dayNumber)
-{
+QDateTime fromDayNumber(double dayNumber) {
     if (!std::isfinite(dayNumber))
         return {};
     qint64 days = qint64(std::trunc(dayNumber));

@@ -5,8 +5,7 @@ namespace arkivo {
 // A DOS date-time covers 1.1.1980 0:00:00 .. 31.12.2107 23:59:58 in steps of
 // two seconds; a moment outside is clamped to the nearer end, so an archive
 // entry never gets a wrapped-around date.
-quint32 toDosDateTime(const QDateTime& dt)
-{
+quint32 toDosDateTime(const QDateTime& dt) {
     if (!dt.isValid())
         return (0u << 25) | (1u << 21) | (1u << 16);
     QDate date = dt.date();
@@ -23,8 +22,7 @@ quint32 toDosDateTime(const QDateTime& dt)
     return (high << 16) | low;
 }
 
-QDateTime fromDosDateTime(quint32 packed)
-{
+QDateTime fromDosDateTime(quint32 packed) {
     const quint32 high = packed >> 16;
     const quint32 low = packed & 0xFFFF;
     const QDate date(int(high >> 9) + 1980, int((high >> 5) & 0x0F), int(high & 0x1F));

@@ -9,14 +9,17 @@ namespace arkivo::fi {
 
 namespace {
 
-const char* const kDayNames[] = {"maanantai", "tiistai", "keskiviikko", "torstai", "perjantai", "lauantai", "sunnuntai"};
+const char* const kDayNames[] = {"maanantai", "tiistai",  "keskiviikko", "torstai",
+                                 "perjantai", "lauantai", "sunnuntai"};
 const char* const kShortDayNames[] = {"ma", "ti", "ke", "to", "pe", "la", "su"};
-const char* const kMonthNames[] = {"tammikuu", "helmikuu", "maaliskuu", "huhtikuu", "toukokuu", "kesäkuu",
+const char* const kMonthNames[] = {"tammikuu", "helmikuu", "maaliskuu", "huhtikuu", "toukokuu",  "kesäkuu",
                                    "heinäkuu", "elokuu",   "syyskuu",   "lokakuu",  "marraskuu", "joulukuu"};
 const char* const kShortMonthNames[] = {"tammi", "helmi", "maalis", "huhti", "touko",  "kesä",
                                         "heinä", "elo",   "syys",   "loka",  "marras", "joulu"};
 
-QString pad2(int n) { return QString::number(n).rightJustified(2, QLatin1Char('0')); }
+QString pad2(int n) {
+    return QString::number(n).rightJustified(2, QLatin1Char('0'));
+}
 
 // Decimal digits of |value| rounded half away from zero. `digits` holds the
 // significant digits without leading zeros, `exponent` the power of ten of the
@@ -27,8 +30,7 @@ struct Decimal {
     int exponent = 0;
 };
 
-Decimal toDecimal(long double value)
-{
+Decimal toDecimal(long double value) {
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
     std::string text(buf, res.ptr);
@@ -43,8 +45,7 @@ Decimal toDecimal(long double value)
 
 // Keeps `keep` leading digits (may be 0 or negative: everything rounds away
 // or to one unit), rounding half up on the digit string.
-void roundDigits(Decimal& d, int keep)
-{
+void roundDigits(Decimal& d, int keep) {
     if (keep < 0) {
         d.digits = "0";
         d.exponent = 0;
@@ -75,10 +76,11 @@ void roundDigits(Decimal& d, int keep)
     }
 }
 
-bool isZero(const Decimal& d) { return d.digits.find_first_not_of('0') == std::string::npos; }
+bool isZero(const Decimal& d) {
+    return d.digits.find_first_not_of('0') == std::string::npos;
+}
 
-QString groupThousands(const QString& integer)
-{
+QString groupThousands(const QString& integer) {
     QString out;
     const int n = integer.size();
     for (int i = 0; i < n; ++i) {
@@ -89,8 +91,7 @@ QString groupThousands(const QString& integer)
     return out;
 }
 
-QString nonFinite(long double value)
-{
+QString nonFinite(long double value) {
     if (std::isnan(value))
         return QStringLiteral("NAN");
     return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
@@ -98,40 +99,33 @@ QString nonFinite(long double value)
 
 } // namespace
 
-QString dayName(int dayOfWeek)
-{
+QString dayName(int dayOfWeek) {
     return dayOfWeek >= 1 && dayOfWeek <= 7 ? QString::fromUtf8(kDayNames[dayOfWeek - 1]) : QString();
 }
 
-QString shortDayName(int dayOfWeek)
-{
+QString shortDayName(int dayOfWeek) {
     return dayOfWeek >= 1 && dayOfWeek <= 7 ? QString::fromUtf8(kShortDayNames[dayOfWeek - 1]) : QString();
 }
 
-QString monthName(int month)
-{
+QString monthName(int month) {
     return month >= 1 && month <= 12 ? QString::fromUtf8(kMonthNames[month - 1]) : QString();
 }
 
-QString shortMonthName(int month)
-{
+QString shortMonthName(int month) {
     return month >= 1 && month <= 12 ? QString::fromUtf8(kShortMonthNames[month - 1]) : QString();
 }
 
-QString monthPartitive(int month)
-{
+QString monthPartitive(int month) {
     return month >= 1 && month <= 12 ? monthName(month) + QStringLiteral("ta") : QString();
 }
 
-QString shortDate(const QDate& date)
-{
+QString shortDate(const QDate& date) {
     if (!date.isValid())
         return {};
     return QStringLiteral("%1.%2.%3").arg(date.day()).arg(date.month()).arg(date.year());
 }
 
-QString longDate(const QDate& date)
-{
+QString longDate(const QDate& date) {
     if (!date.isValid())
         return {};
     return QStringLiteral("%1 %2. %3 %4")
@@ -141,22 +135,19 @@ QString longDate(const QDate& date)
         .arg(date.year());
 }
 
-QString longTime(const QTime& time)
-{
+QString longTime(const QTime& time) {
     if (!time.isValid())
         return {};
     return QStringLiteral("%1:%2:%3").arg(time.hour()).arg(pad2(time.minute()), pad2(time.second()));
 }
 
-QString shortTime(const QTime& time)
-{
+QString shortTime(const QTime& time) {
     if (!time.isValid())
         return {};
     return QStringLiteral("%1:%2").arg(time.hour()).arg(pad2(time.minute()));
 }
 
-QString formatDateTime(const QString& format, const QDateTime& dt)
-{
+QString formatDateTime(const QString& format, const QDateTime& dt) {
     const QDate date = dt.date();
     const QTime time = dt.time().isValid() ? dt.time() : QTime(0, 0);
     QString out;
@@ -183,12 +174,24 @@ QString formatDateTime(const QString& format, const QDateTime& dt)
             const int len = runLength(lc);
             const int use = std::min(len, 6);
             switch (use) {
-            case 1: out += QString::number(date.day()); break;
-            case 2: out += pad2(date.day()); break;
-            case 3: out += shortDayName(date.dayOfWeek()); break;
-            case 4: out += dayName(date.dayOfWeek()); break;
-            case 5: out += shortDate(date); break;
-            default: out += longDate(date); break;
+            case 1:
+                out += QString::number(date.day());
+                break;
+            case 2:
+                out += pad2(date.day());
+                break;
+            case 3:
+                out += shortDayName(date.dayOfWeek());
+                break;
+            case 4:
+                out += dayName(date.dayOfWeek());
+                break;
+            case 5:
+                out += shortDate(date);
+                break;
+            default:
+                out += longDate(date);
+                break;
             }
             i += use;
             afterHour = false;
@@ -212,7 +215,8 @@ QString formatDateTime(const QString& format, const QDateTime& dt)
         }
         if (lc == QLatin1Char('y')) {
             const int len = runLength(lc);
-            out += len <= 2 ? pad2(date.year() % 100) : QString::number(date.year()).rightJustified(4, QLatin1Char('0'));
+            out +=
+                len <= 2 ? pad2(date.year() % 100) : QString::number(date.year()).rightJustified(4, QLatin1Char('0'));
             i += len <= 2 ? len : std::min(len, 4);
             afterHour = false;
             continue;
@@ -247,8 +251,7 @@ QString formatDateTime(const QString& format, const QDateTime& dt)
     return out;
 }
 
-QString formatGeneral(long double value, int digits)
-{
+QString formatGeneral(long double value, int digits) {
     if (!std::isfinite(value))
         return nonFinite(value);
     digits = std::clamp(digits, 1, 18);
@@ -282,8 +285,7 @@ QString formatGeneral(long double value, int digits)
     return sign + mantissa + QLatin1Char('E') + QString::number(d.exponent);
 }
 
-QString formatFixed(long double value, int decimals, bool grouped)
-{
+QString formatFixed(long double value, int decimals, bool grouped) {
     if (!std::isfinite(value))
         return nonFinite(value);
     decimals = std::clamp(decimals, 0, 18);
@@ -315,8 +317,7 @@ QString formatFixed(long double value, int decimals, bool grouped)
     return negative ? QLatin1Char('-') + text : text;
 }
 
-std::optional<long double> parseNumber(const QString& text)
-{
+std::optional<long double> parseNumber(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty())
         return std::nullopt;
@@ -355,8 +356,7 @@ std::optional<long double> parseNumber(const QString& text)
     return value;
 }
 
-std::optional<QDate> parseShortDate(const QString& text)
-{
+std::optional<QDate> parseShortDate(const QString& text) {
     QString t = text.trimmed();
     if (t.endsWith(QLatin1Char('.')))
         t.chop(1);
@@ -380,8 +380,7 @@ std::optional<QDate> parseShortDate(const QString& text)
     return date;
 }
 
-std::optional<QTime> parseTime(const QString& text)
-{
+std::optional<QTime> parseTime(const QString& text) {
     const QString t = text.trimmed();
     QStringList parts = t.split(QLatin1Char(':'));
     if (parts.size() == 1)

@@ -25,8 +25,7 @@ constexpr int kScreenPpi = 96;
 
 } // namespace
 
-FontValue FontValue::fromQFont(const QFont& font, qint32 color)
-{
+FontValue FontValue::fromQFont(const QFont& font, qint32 color) {
     FontValue v;
     v.color = color;
     v.name = font.family();
@@ -42,8 +41,7 @@ FontValue FontValue::fromQFont(const QFont& font, qint32 color)
     return v;
 }
 
-QFont FontValue::toQFont() const
-{
+QFont FontValue::toQFont() const {
     QFont font;
     if (!name.isEmpty())
         font.setFamily(name);
@@ -61,8 +59,7 @@ QFont FontValue::toQFont() const
     return font;
 }
 
-bool applyFontStyle(QFont& font, const QString& style)
-{
+bool applyFontStyle(QFont& font, const QString& style) {
     const QString t = style.trimmed();
     if (!t.startsWith(QLatin1Char('[')) || !t.endsWith(QLatin1Char(']')))
         return false;
@@ -84,8 +81,7 @@ bool applyFontStyle(QFont& font, const QString& style)
     return true;
 }
 
-QString fontStyleText(const QFont& font)
-{
+QString fontStyleText(const QFont& font) {
     QStringList members;
     for (const StyleName& s : kStyles)
         if ((font.*s.get)())

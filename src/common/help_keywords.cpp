@@ -2,8 +2,7 @@
 
 namespace arkivo {
 
-const std::vector<HelpTopic>& helpTopics()
-{
+const std::vector<HelpTopic>& helpTopics() {
     static const std::vector<HelpTopic> topics = {
         {"Sisällys", "sisallys.html", "Sisällys"},
         {"Käyttöpaneeli", "kayttopaneeli.html", "Käyttöpaneeli"},
@@ -37,8 +36,7 @@ const std::vector<HelpTopic>& helpTopics()
     return topics;
 }
 
-QString helpPage(const QString& keyword)
-{
+QString helpPage(const QString& keyword) {
     const QString k = keyword.trimmed();
     for (const HelpTopic& t : helpTopics())
         if (k.compare(QString::fromUtf8(t.keyword), Qt::CaseInsensitive) == 0)

@@ -4,8 +4,7 @@ namespace arkivo {
 
 // Counts weeks from 1 January with an offset by its weekday, so that a week
 // belongs to the year that holds its Thursday (ISO 8601).
-int weekNumber(const QDate& date)
-{
+int weekNumber(const QDate& date) {
     if (!date.isValid())
         return 0;
     const QDate jan1(date.year(), 1, 1);
@@ -22,8 +21,7 @@ int weekNumber(const QDate& date)
     return w;
 }
 
-QString WeekNumberText(const QDate& date)
-{
+QString WeekNumberText(const QDate& date) {
     return QStringLiteral("Viikko ") + QString::number(weekNumber(date)).rightJustified(2, QLatin1Char('0'));
 }
 

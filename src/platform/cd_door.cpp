@@ -10,8 +10,7 @@ namespace arkivo::platform {
 namespace {
 
 // O_NONBLOCK opens the drive even when no disc is in it.
-bool trayCommand(unsigned long request)
-{
+bool trayCommand(unsigned long request) {
     const int fd = ::open("/dev/cdrom", O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -22,8 +21,12 @@ bool trayCommand(unsigned long request)
 
 } // namespace
 
-bool LinuxCdDoor::open() { return trayCommand(CDROMEJECT); }
+bool LinuxCdDoor::open() {
+    return trayCommand(CDROMEJECT);
+}
 
-bool LinuxCdDoor::close() { return trayCommand(CDROMCLOSETRAY); }
+bool LinuxCdDoor::close() {
+    return trayCommand(CDROMCLOSETRAY);
+}
 
 } // namespace arkivo::platform

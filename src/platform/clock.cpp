@@ -12,8 +12,7 @@ namespace arkivo::platform {
 
 namespace {
 
-qint64 monotonicMs()
-{
+qint64 monotonicMs() {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return qint64(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
@@ -25,12 +24,15 @@ constexpr int kEventSliceMs = 50;
 
 } // namespace
 
-QDateTime SystemClockSource::now() const { return QDateTime::currentDateTime(); }
+QDateTime SystemClockSource::now() const {
+    return QDateTime::currentDateTime();
+}
 
-quint32 SystemClockSource::tickCount() const { return quint32(quint64(monotonicMs())); }
+quint32 SystemClockSource::tickCount() const {
+    return quint32(quint64(monotonicMs()));
+}
 
-void SystemClockSource::sleep(int ms)
-{
+void SystemClockSource::sleep(int ms) {
     if (ms <= 0)
         return;
     timespec request{ms / 1000, long(ms % 1000) * 1000000L};
@@ -39,8 +41,7 @@ void SystemClockSource::sleep(int ms)
         request = remaining; // interrupted by a signal: sleep the rest
 }
 
-void Delay(int ms)
-{
+void Delay(int ms) {
     if (ms <= 0)
         return;
     Clock& c = clock();

@@ -20,30 +20,34 @@ namespace arkivo::platform {
 
 namespace {
 
-QWidget* parentWindow() { return QApplication::activeWindow(); }
+QWidget* parentWindow() {
+    return QApplication::activeWindow();
+}
 
-QMessageBox::Icon boxIcon(Dialogs::Icon icon)
-{
+QMessageBox::Icon boxIcon(Dialogs::Icon icon) {
     switch (icon) {
-    case Dialogs::Icon::Information: return QMessageBox::Information;
-    case Dialogs::Icon::Warning: return QMessageBox::Warning;
-    case Dialogs::Icon::Error: return QMessageBox::Critical;
-    case Dialogs::Icon::Question: return QMessageBox::Question;
-    case Dialogs::Icon::None: break;
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::Warning:
+        return QMessageBox::Warning;
+    case Dialogs::Icon::Error:
+        return QMessageBox::Critical;
+    case Dialogs::Icon::Question:
+        return QMessageBox::Question;
+    case Dialogs::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
-void showOk(const QString& text, const QString& title, QMessageBox::Icon icon)
-{
+void showOk(const QString& text, const QString& title, QMessageBox::Icon icon) {
     installFinnishQtTranslations();
     QMessageBox box(icon, title, text, QMessageBox::NoButton, parentWindow());
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
 
-Dialogs::Answer ask(const QString& text, const QString& title, bool withCancel)
-{
+Dialogs::Answer ask(const QString& text, const QString& title, bool withCancel) {
     installFinnishQtTranslations();
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parentWindow());
     QPushButton* yes = box.addButton(QStringLiteral("&Kyllä"), QMessageBox::YesRole);
@@ -61,8 +65,7 @@ Dialogs::Answer ask(const QString& text, const QString& title, bool withCancel)
 
 } // namespace
 
-void installFinnishQtTranslations()
-{
+void installFinnishQtTranslations() {
     static bool done = false;
     if (done || !QCoreApplication::instance())
         return;
@@ -74,18 +77,27 @@ void installFinnishQtTranslations()
         delete translator;
 }
 
-void QtDialogs::message(const QString& text, const QString& title, Icon icon) { showOk(text, title, boxIcon(icon)); }
+void QtDialogs::message(const QString& text, const QString& title, Icon icon) {
+    showOk(text, title, boxIcon(icon));
+}
 
-Dialogs::Answer QtDialogs::askYesNoCancel(const QString& text, const QString& title) { return ask(text, title, true); }
+Dialogs::Answer QtDialogs::askYesNoCancel(const QString& text, const QString& title) {
+    return ask(text, title, true);
+}
 
-Dialogs::Answer QtDialogs::askYesNo(const QString& text, const QString& title) { return ask(text, title, false); }
+Dialogs::Answer QtDialogs::askYesNo(const QString& text, const QString& title) {
+    return ask(text, title, false);
+}
 
-void QtDialogs::information(const QString& body) { showOk(body, informationCaption(), QMessageBox::Information); }
+void QtDialogs::information(const QString& body) {
+    showOk(body, informationCaption(), QMessageBox::Information);
+}
 
-void QtDialogs::error(const QString& text) { showOk(text, QStringLiteral("Arkivo"), QMessageBox::Critical); }
+void QtDialogs::error(const QString& text) {
+    showOk(text, QStringLiteral("Arkivo"), QMessageBox::Critical);
+}
 
-std::optional<QColor> QtDialogs::chooseColor(const QColor& initial)
-{
+std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
     installFinnishQtTranslations();
     const QColor c = QColorDialog::getColor(initial, parentWindow(), QStringLiteral("Väri"));
     if (!c.isValid())
@@ -93,8 +105,7 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor& initial)
     return c;
 }
 
-std::optional<QFont> QtDialogs::chooseFont(const QFont& initial)
-{
+std::optional<QFont> QtDialogs::chooseFont(const QFont& initial) {
     installFinnishQtTranslations();
     bool ok = false;
     const QFont f = QFontDialog::getFont(&ok, initial, parentWindow(), QStringLiteral("Fontti"));
@@ -103,15 +114,13 @@ std::optional<QFont> QtDialogs::chooseFont(const QFont& initial)
     return f;
 }
 
-QString QtDialogs::openFileName(const QString& title, const QString& dir, const QString& filter)
-{
+QString QtDialogs::openFileName(const QString& title, const QString& dir, const QString& filter) {
     installFinnishQtTranslations();
     return QFileDialog::getOpenFileName(parentWindow(), title, dir, filter);
 }
 
 QString QtDialogs::saveFileName(const QString& title, const QString& dir, const QString& filter,
-                                const QString& defaultSuffix)
-{
+                                const QString& defaultSuffix) {
     installFinnishQtTranslations();
     QFileDialog dialog(parentWindow(), title, dir, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -123,14 +132,12 @@ QString QtDialogs::saveFileName(const QString& title, const QString& dir, const 
     return dialog.selectedFiles().constFirst();
 }
 
-QStringList QtDialogs::openFileNames(const QString& title, const QString& dir, const QString& filter)
-{
+QStringList QtDialogs::openFileNames(const QString& title, const QString& dir, const QString& filter) {
     installFinnishQtTranslations();
     return QFileDialog::getOpenFileNames(parentWindow(), title, dir, filter);
 }
 
-Dialogs::Answer QtDialogs::askOkCancel(const QString& text, const QString& title)
-{
+Dialogs::Answer QtDialogs::askOkCancel(const QString& text, const QString& title) {
     installFinnishQtTranslations();
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::NoButton, parentWindow());
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
@@ -141,14 +148,12 @@ Dialogs::Answer QtDialogs::askOkCancel(const QString& text, const QString& title
     return box.clickedButton() == ok ? Answer::Ok : Answer::Cancel;
 }
 
-QString QtDialogs::chooseFolder(const QString& title, const QString& dir)
-{
+QString QtDialogs::chooseFolder(const QString& title, const QString& dir) {
     installFinnishQtTranslations();
     return QFileDialog::getExistingDirectory(parentWindow(), title, dir);
 }
 
-std::optional<QString> QtDialogs::inputBox(const QString& title, const QString& prompt, const QString& text)
-{
+std::optional<QString> QtDialogs::inputBox(const QString& title, const QString& prompt, const QString& text) {
     installFinnishQtTranslations();
     QInputDialog dialog(parentWindow());
     dialog.setWindowTitle(title);
@@ -161,24 +166,21 @@ std::optional<QString> QtDialogs::inputBox(const QString& title, const QString& 
     return dialog.textValue();
 }
 
-bool QtDialogs::print(QPrinter& printer)
-{
+bool QtDialogs::print(QPrinter& printer) {
     installFinnishQtTranslations();
     QPrintDialog dialog(&printer, parentWindow());
     dialog.setWindowTitle(QStringLiteral("Tulosta"));
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtDialogs::pageSetup(QPrinter& printer)
-{
+bool QtDialogs::pageSetup(QPrinter& printer) {
     installFinnishQtTranslations();
     QPageSetupDialog dialog(&printer, parentWindow());
     dialog.setWindowTitle(QStringLiteral("Sivun asetukset"));
     return dialog.exec() == QDialog::Accepted;
 }
 
-QString informationCaption()
-{
+QString informationCaption() {
     const QDate today = services().clock ? clock().now().date() : QDate::currentDate();
     return QStringLiteral("Arkivo-info: Tänään on ") + fi::shortDate(today);
 }

@@ -11,8 +11,7 @@
 
 namespace arkivo::platform {
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this))
-{
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Arkivo-ohje"));
     resize(560, 480);
@@ -40,17 +39,19 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser
     layout->addWidget(m_browser);
 }
 
-void HelpWindow::showKeyword(const QString& keyword)
-{
+void HelpWindow::showKeyword(const QString& keyword) {
     m_browser->setSource(QUrl(QStringLiteral("qrc:/help/") + helpPage(keyword)));
 }
 
-QString HelpWindow::currentPage() const { return m_browser->source().fileName(); }
+QString HelpWindow::currentPage() const {
+    return m_browser->source().fileName();
+}
 
-WindowHelp::~WindowHelp() { delete m_window; }
+WindowHelp::~WindowHelp() {
+    delete m_window;
+}
 
-void WindowHelp::show(const QString& keyword)
-{
+void WindowHelp::show(const QString& keyword) {
     if (!m_window)
         m_window = new HelpWindow;
     m_window->showKeyword(keyword);

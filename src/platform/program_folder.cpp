@@ -9,12 +9,13 @@ namespace arkivo::platform {
 
 namespace {
 
-bool usable(const QString& dir) { return QDir().mkpath(dir) && QFileInfo(dir).isWritable(); }
+bool usable(const QString& dir) {
+    return QDir().mkpath(dir) && QFileInfo(dir).isWritable();
+}
 
 } // namespace
 
-QString programFolder()
-{
+QString programFolder() {
     const QString home = qEnvironmentVariable("ARKIVO_HOME");
     if (!home.isEmpty()) {
         QDir().mkpath(home);

@@ -23,16 +23,16 @@ const QString kAutostartFile = QStringLiteral("arkivo.desktop");
 
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-QStringList splitPath(const QString& key) { return key.split(QLatin1Char('\\'), Qt::SkipEmptyParts); }
+QStringList splitPath(const QString& key) {
+    return key.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+}
 
-bool isRunKey(const QString& key)
-{
+bool isRunKey(const QString& key) {
     return splitPath(key).join(QLatin1Char('\\')).compare(kRunKey, Qt::CaseInsensitive) == 0;
 }
 
 // Desktop-entry string values escape the backslash and control characters.
-QString desktopEscape(const QString& text)
-{
+QString desktopEscape(const QString& text) {
     QString out;
     for (QChar c : text) {
         if (c == QLatin1Char('\\'))
@@ -49,8 +49,7 @@ QString desktopEscape(const QString& text)
     return out;
 }
 
-QString desktopUnescape(const QString& text)
-{
+QString desktopUnescape(const QString& text) {
     QString out;
     for (int i = 0; i < text.size(); ++i) {
         if (text[i] == QLatin1Char('\\') && i + 1 < text.size()) {
@@ -68,8 +67,7 @@ QString desktopUnescape(const QString& text)
 }
 
 // UTF-8 as written here, or UTF-16 with a byte-order mark as regedit exports.
-QString decodeFile(const QByteArray& bytes)
-{
+QString decodeFile(const QByteArray& bytes) {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         QStringDecoder decoder(QStringDecoder::Utf16);
         return decoder(bytes);
@@ -88,8 +86,7 @@ struct RegistryStore::Impl {
     bool saveScheduled = false;
     QObject context; // queued saves die with the store
 
-    registry_text::Key* find(const QString& key) const
-    {
+    registry_text::Key* find(const QString& key) const {
         const registry_text::Key* k = &root;
         for (const QString& part : splitPath(key)) {
             k = k->child(part);
@@ -99,8 +96,7 @@ struct RegistryStore::Impl {
         return const_cast<registry_text::Key*>(k);
     }
 
-    registry_text::Key& make(const QString& key)
-    {
+    registry_text::Key& make(const QString& key) {
         registry_text::Key* k = &root;
         for (const QString& part : splitPath(key))
             k = &k->makeChild(part);
@@ -111,8 +107,7 @@ struct RegistryStore::Impl {
     QString autostartPath() const { return QDir(autostartDir).filePath(kAutostartFile); }
 
     // The autostart entry as (value name, value text); nothing when there is none.
-    std::optional<std::pair<QString, QString>> readAutostart() const
-    {
+    std::optional<std::pair<QString, QString>> readAutostart() const {
         QFile file(autostartPath());
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
             return std::nullopt;
@@ -131,8 +126,7 @@ struct RegistryStore::Impl {
         return std::make_pair(name, haveValue ? value : exec);
     }
 
-    bool writeAutostart(const QString& name, const QString& text) const
-    {
+    bool writeAutostart(const QString& name, const QString& text) const {
         if (!QDir().mkpath(autostartDir))
             return false;
         // A program path with blanks is quoted so that the desktop starts it as one word.
@@ -155,8 +149,7 @@ struct RegistryStore::Impl {
         return file.commit();
     }
 
-    void changed(RegistryStore* store)
-    {
+    void changed(RegistryStore* store) {
         dirty = true;
         if (!filePath.isEmpty())
             store->scheduleSave();
@@ -165,8 +158,7 @@ struct RegistryStore::Impl {
 
 RegistryStore::RegistryStore() : d(std::make_unique<Impl>()) {}
 
-RegistryStore::RegistryStore(const QString& filePath) : d(std::make_unique<Impl>())
-{
+RegistryStore::RegistryStore(const QString& filePath) : d(std::make_unique<Impl>()) {
     d->filePath = filePath;
     d->autostartMapped = true;
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -180,14 +172,12 @@ RegistryStore::RegistryStore(const QString& filePath) : d(std::make_unique<Impl>
         });
 }
 
-RegistryStore::~RegistryStore()
-{
+RegistryStore::~RegistryStore() {
     if (d->dirty && !d->filePath.isEmpty())
         save();
 }
 
-RegistryStore::LoadResult RegistryStore::load()
-{
+RegistryStore::LoadResult RegistryStore::load() {
     LoadResult result;
     d->root = registry_text::Key();
     d->dirty = false;
@@ -227,8 +217,7 @@ RegistryStore::LoadResult RegistryStore::load()
     return result;
 }
 
-bool RegistryStore::save()
-{
+bool RegistryStore::save() {
     d->saveScheduled = false;
     if (d->filePath.isEmpty()) {
         d->dirty = false;
@@ -249,8 +238,7 @@ bool RegistryStore::save()
     return true;
 }
 
-void RegistryStore::scheduleSave()
-{
+void RegistryStore::scheduleSave() {
     if (d->saveScheduled || d->filePath.isEmpty())
         return;
     auto* app = QCoreApplication::instance();
@@ -268,17 +256,17 @@ void RegistryStore::scheduleSave()
         Qt::QueuedConnection);
 }
 
-QString RegistryStore::filePath() const { return d->filePath; }
+QString RegistryStore::filePath() const {
+    return d->filePath;
+}
 
-bool RegistryStore::keyExists(const QString& key) const
-{
+bool RegistryStore::keyExists(const QString& key) const {
     if (d->mapsRunKey(key) && d->readAutostart())
         return true;
     return d->find(key) != nullptr;
 }
 
-std::optional<QString> RegistryStore::value(const QString& key, const QString& name) const
-{
+std::optional<QString> RegistryStore::value(const QString& key, const QString& name) const {
     if (d->mapsRunKey(key)) {
         const auto entry = d->readAutostart();
         if (entry && entry->first.compare(name, Qt::CaseInsensitive) == 0)
@@ -294,8 +282,7 @@ std::optional<QString> RegistryStore::value(const QString& key, const QString& n
     return v->text;
 }
 
-void RegistryStore::setValue(const QString& key, const QString& name, const QString& text)
-{
+void RegistryStore::setValue(const QString& key, const QString& name, const QString& text) {
     if (d->mapsRunKey(key)) {
         d->writeAutostart(name, text);
         return;
@@ -308,8 +295,7 @@ void RegistryStore::setValue(const QString& key, const QString& name, const QStr
     d->changed(this);
 }
 
-bool RegistryStore::deleteValue(const QString& key, const QString& name)
-{
+bool RegistryStore::deleteValue(const QString& key, const QString& name) {
     if (d->mapsRunKey(key)) {
         const auto entry = d->readAutostart();
         if (!entry || entry->first.compare(name, Qt::CaseInsensitive) != 0)
@@ -323,8 +309,7 @@ bool RegistryStore::deleteValue(const QString& key, const QString& name)
     return true;
 }
 
-bool RegistryStore::deleteKey(const QString& key)
-{
+bool RegistryStore::deleteKey(const QString& key) {
     const QStringList parts = splitPath(key);
     if (parts.isEmpty())
         return false;
@@ -339,8 +324,7 @@ bool RegistryStore::deleteKey(const QString& key)
     return removed;
 }
 
-void RegistryStore::clearKey(const QString& key)
-{
+void RegistryStore::clearKey(const QString& key) {
     if (d->mapsRunKey(key)) {
         QFile::remove(d->autostartPath());
         return;
@@ -351,8 +335,7 @@ void RegistryStore::clearKey(const QString& key)
     d->changed(this);
 }
 
-QStringList RegistryStore::valueNames(const QString& key) const
-{
+QStringList RegistryStore::valueNames(const QString& key) const {
     if (d->mapsRunKey(key)) {
         const auto entry = d->readAutostart();
         return entry ? QStringList{entry->first} : QStringList{};
@@ -364,8 +347,7 @@ QStringList RegistryStore::valueNames(const QString& key) const
     return names;
 }
 
-QStringList RegistryStore::subKeys(const QString& key) const
-{
+QStringList RegistryStore::subKeys(const QString& key) const {
     QStringList names;
     if (const registry_text::Key* k = d->find(key))
         for (const auto& [folded, child] : k->children)
@@ -373,33 +355,30 @@ QStringList RegistryStore::subKeys(const QString& key) const
     return names;
 }
 
-QString RegistryStore::readString(const QString& key, const QString& name) const
-{
+QString RegistryStore::readString(const QString& key, const QString& name) const {
     return value(key, name).value_or(QString());
 }
 
-void RegistryStore::writeString(const QString& key, const QString& name, const QString& text)
-{
+void RegistryStore::writeString(const QString& key, const QString& name, const QString& text) {
     setValue(key, name, text);
 }
 
-bool RegistryStore::readBool(const QString& key, const QString& section, const QString& name) const
-{
+bool RegistryStore::readBool(const QString& key, const QString& section, const QString& name) const {
     // As an ini switch reads an integer: any non-zero number is on, anything else off.
     bool ok = false;
     const int n = readString(key + QLatin1Char('\\') + section, name).trimmed().toInt(&ok);
     return ok && n != 0;
 }
 
-void RegistryStore::writeBool(const QString& key, const QString& section, const QString& name, bool on)
-{
+void RegistryStore::writeBool(const QString& key, const QString& section, const QString& name, bool on) {
     setValue(key + QLatin1Char('\\') + section, name, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-QString RegistryStore::toText() const { return registry_text::write(d->root); }
+QString RegistryStore::toText() const {
+    return registry_text::write(d->root);
+}
 
-bool RegistryStore::fromText(const QString& text, QString* error)
-{
+bool RegistryStore::fromText(const QString& text, QString* error) {
     registry_text::Key parsed;
     QString message;
     if (!registry_text::parse(text, parsed, &message)) {
@@ -412,14 +391,12 @@ bool RegistryStore::fromText(const QString& text, QString* error)
     return true;
 }
 
-void RegistryStore::setAutostartDir(const QString& dir)
-{
+void RegistryStore::setAutostartDir(const QString& dir) {
     d->autostartDir = dir;
     d->autostartMapped = true;
 }
 
-QString defaultRegistryPath()
-{
+QString defaultRegistryPath() {
     const QString home = qEnvironmentVariable("ARKIVO_HOME");
     if (!home.isEmpty())
         return QDir(home).filePath(QStringLiteral("Arkivo.reg"));

@@ -36,14 +36,14 @@ namespace arkivo::platform {
 
 class RegistryStore {
 public:
-    RegistryStore();                               // in memory
+    RegistryStore();                                 // in memory
     explicit RegistryStore(const QString& filePath); // file backed; call load()
     ~RegistryStore();
 
     struct LoadResult {
         bool ok = true;
-        QString message;       // Finnish text for the one message box, when !ok
-        QString setAsidePath;  // where a damaged file was moved
+        QString message;      // Finnish text for the one message box, when !ok
+        QString setAsidePath; // where a damaged file was moved
     };
     // Reads the file. A missing file is an empty tree. A damaged file is renamed
     // aside with a time stamp and the tree starts empty.

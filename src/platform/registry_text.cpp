@@ -6,10 +6,11 @@ namespace arkivo::platform::registry_text {
 
 namespace {
 
-QString fold(const QString& name) { return name.toCaseFolded(); }
+QString fold(const QString& name) {
+    return name.toCaseFolded();
+}
 
-QString quote(const QString& text)
-{
+QString quote(const QString& text) {
     QString out;
     out.reserve(text.size() + 2);
     out += QLatin1Char('"');
@@ -22,8 +23,7 @@ QString quote(const QString& text)
     return out;
 }
 
-void writeKey(const Key& key, const QString& path, QString& out)
-{
+void writeKey(const Key& key, const QString& path, QString& out) {
     // Keys with values are written, and empty leaves so that an emptied key
     // (a string list with no lines) survives; intermediate keys are implied.
     if (!key.values.empty() || key.children.empty()) {
@@ -45,8 +45,7 @@ class Parser {
 public:
     Parser(const QString& text, Key& root) : m_text(text), m_root(root) {}
 
-    bool run(QString* error)
-    {
+    bool run(QString* error) {
         skipBlankLines();
         const QString header = restOfLine().trimmed();
         if (header != kHeader && header != QLatin1String("REGEDIT4"))
@@ -84,8 +83,7 @@ public:
 private:
     bool atEnd() const { return m_pos >= m_text.size(); }
 
-    void skipBlankLines()
-    {
+    void skipBlankLines() {
         while (!atEnd() && m_text[m_pos].isSpace()) {
             if (m_text[m_pos] == QLatin1Char('\n'))
                 ++m_line;
@@ -93,8 +91,7 @@ private:
         }
     }
 
-    QString restOfLine()
-    {
+    QString restOfLine() {
         const int end = m_text.indexOf(QLatin1Char('\n'), m_pos);
         const int stop = end < 0 ? int(m_text.size()) : end;
         QString line = m_text.mid(m_pos, stop - m_pos);
@@ -106,8 +103,7 @@ private:
         return line;
     }
 
-    bool readQuoted(QString& out)
-    {
+    bool readQuoted(QString& out) {
         ++m_pos; // opening quote
         while (!atEnd()) {
             const QChar c = m_text[m_pos++];
@@ -129,8 +125,7 @@ private:
         return false;
     }
 
-    bool readValue(Key& key, QString* error)
-    {
+    bool readValue(Key& key, QString* error) {
         const int valueLine = m_line;
         QString name;
         if (m_text[m_pos] == QLatin1Char('@')) {
@@ -164,8 +159,7 @@ private:
         return true;
     }
 
-    bool fail(QString* error, const QString& what)
-    {
+    bool fail(QString* error, const QString& what) {
         if (error)
             *error = QStringLiteral("rivi %1: %2").arg(m_line).arg(what);
         return false;
@@ -179,18 +173,18 @@ private:
 
 } // namespace
 
-Value* Key::value(const QString& valueName)
-{
+Value* Key::value(const QString& valueName) {
     for (Value& v : values)
         if (v.name.compare(valueName, Qt::CaseInsensitive) == 0)
             return &v;
     return nullptr;
 }
 
-const Value* Key::value(const QString& valueName) const { return const_cast<Key*>(this)->value(valueName); }
+const Value* Key::value(const QString& valueName) const {
+    return const_cast<Key*>(this)->value(valueName);
+}
 
-void Key::setString(const QString& valueName, const QString& text)
-{
+void Key::setString(const QString& valueName, const QString& text) {
     if (Value* v = value(valueName)) {
         v->isString = true;
         v->text = text;
@@ -199,8 +193,7 @@ void Key::setString(const QString& valueName, const QString& text)
     }
 }
 
-void Key::setRaw(const QString& valueName, const QString& raw)
-{
+void Key::setRaw(const QString& valueName, const QString& raw) {
     if (Value* v = value(valueName)) {
         v->isString = false;
         v->text = raw;
@@ -209,8 +202,7 @@ void Key::setRaw(const QString& valueName, const QString& raw)
     }
 }
 
-bool Key::removeValue(const QString& valueName)
-{
+bool Key::removeValue(const QString& valueName) {
     for (auto it = values.begin(); it != values.end(); ++it)
         if (it->name.compare(valueName, Qt::CaseInsensitive) == 0) {
             values.erase(it);
@@ -219,16 +211,16 @@ bool Key::removeValue(const QString& valueName)
     return false;
 }
 
-Key* Key::child(const QString& childName)
-{
+Key* Key::child(const QString& childName) {
     auto it = children.find(fold(childName));
     return it == children.end() ? nullptr : it->second.get();
 }
 
-const Key* Key::child(const QString& childName) const { return const_cast<Key*>(this)->child(childName); }
+const Key* Key::child(const QString& childName) const {
+    return const_cast<Key*>(this)->child(childName);
+}
 
-Key& Key::makeChild(const QString& childName)
-{
+Key& Key::makeChild(const QString& childName) {
     auto& slot = children[fold(childName)];
     if (!slot) {
         slot = std::make_unique<Key>();
@@ -237,10 +229,11 @@ Key& Key::makeChild(const QString& childName)
     return *slot;
 }
 
-bool Key::removeChild(const QString& childName) { return children.erase(fold(childName)) > 0; }
+bool Key::removeChild(const QString& childName) {
+    return children.erase(fold(childName)) > 0;
+}
 
-QString write(const Key& root)
-{
+QString write(const Key& root) {
     QString out = kHeader + QLatin1Char('\n');
     if (!root.values.empty()) {
         Key top;
@@ -253,8 +246,7 @@ QString write(const Key& root)
     return out;
 }
 
-bool parse(const QString& text, Key& root, QString* error)
-{
+bool parse(const QString& text, Key& root, QString* error) {
     QString body = text;
     if (body.startsWith(QChar(0xFEFF)))
         body.remove(0, 1);

@@ -12,14 +12,14 @@
 namespace arkivo::platform::registry_text {
 
 struct Value {
-    QString name;      // "" is the key's default value, written as @
+    QString name; // "" is the key's default value, written as @
     bool isString = true;
-    QString text;      // the string, or for other kinds the verbatim text after '='
+    QString text; // the string, or for other kinds the verbatim text after '='
 };
 
 struct Key {
     QString name;
-    std::vector<Value> values; // in the order first written
+    std::vector<Value> values;                        // in the order first written
     std::map<QString, std::unique_ptr<Key>> children; // by case-folded name
 
     Key() = default;

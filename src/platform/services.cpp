@@ -2,8 +2,7 @@
 
 namespace arkivo::platform {
 
-Services& services()
-{
+Services& services() {
     static Services current;
     return current;
 }

@@ -16,16 +16,14 @@ namespace {
 
 int g_pipe[2] = {-1, -1};
 
-void onSignal(int)
-{
+void onSignal(int) {
     const char byte = 1;
     [[maybe_unused]] const ssize_t n = ::write(g_pipe[1], &byte, 1);
 }
 
 } // namespace
 
-void installRegistryFlushOnSignals(RegistryStore& store)
-{
+void installRegistryFlushOnSignals(RegistryStore& store) {
     auto* app = QCoreApplication::instance();
     if (!app || g_pipe[0] >= 0)
         return;

@@ -8,8 +8,12 @@ PanelLink* g_link = nullptr;
 
 } // namespace
 
-PanelLink* panelLink() { return g_link; }
+PanelLink* panelLink() {
+    return g_link;
+}
 
-void setPanelLink(PanelLink* link) { g_link = link; }
+void setPanelLink(PanelLink* link) {
+    g_link = link;
+}
 
 } // namespace arkivo

@@ -20,19 +20,19 @@ namespace {
 
 using Kind = PropertyBinding::Kind;
 
-platform::RegistryStore* store() { return platform::services().registry; }
+platform::RegistryStore* store() {
+    return platform::services().registry;
+}
 
 // "Panel1.Left" -> ("Panel1", "Left"); a name without a full stop is a property of the window.
-std::pair<QString, QString> splitEntry(const QString& entry)
-{
+std::pair<QString, QString> splitEntry(const QString& entry) {
     const int dot = entry.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)
         return {QString(), entry.trimmed()};
     return {entry.left(dot).trimmed(), entry.mid(dot + 1).trimmed()};
 }
 
-std::optional<int> readInt(const QString& key, const QString& name)
-{
+std::optional<int> readInt(const QString& key, const QString& name) {
     const auto text = store()->value(key, name);
     if (!text)
         return std::nullopt;
@@ -41,8 +41,7 @@ std::optional<int> readInt(const QString& key, const QString& name)
     return ok ? std::optional<int>(n) : std::nullopt;
 }
 
-std::optional<QList<int>> readFour(const QString& key, const QString& name)
-{
+std::optional<QList<int>> readFour(const QString& key, const QString& name) {
     const auto text = store()->value(key, name);
     if (!text)
         return std::nullopt;
@@ -59,14 +58,12 @@ std::optional<QList<int>> readFour(const QString& key, const QString& name)
     return out;
 }
 
-int screenPpi(const QWidget* w)
-{
+int screenPpi(const QWidget* w) {
     const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
     return screen ? qRound(screen->logicalDotsPerInch()) : 96;
 }
 
-bool onSomeScreen(const QRect& rect)
-{
+bool onSomeScreen(const QRect& rect) {
     const auto screens = QGuiApplication::screens();
     if (screens.isEmpty())
         return true;
@@ -78,8 +75,7 @@ bool onSomeScreen(const QRect& rect)
 
 // Each stored font value that converts changes that one attribute of the
 // current font; the charset is kept for the file's sake only.
-void loadFont(QObject* component, const PropertyBinding& b, const QString& key, const QString& stem)
-{
+void loadFont(QObject* component, const PropertyBinding& b, const QString& key, const QString& stem) {
     const QFont current = b.get().value<QFont>();
     QFont font = current;
     if (auto name = store()->value(key, stem + QStringLiteral("Name")); name && !name->trimmed().isEmpty())
@@ -120,8 +116,7 @@ void loadFont(QObject* component, const PropertyBinding& b, const QString& key, 
     }
 }
 
-void saveFont(QObject* component, const PropertyBinding& b, const QString& key, const QString& stem)
-{
+void saveFont(QObject* component, const PropertyBinding& b, const QString& key, const QString& stem) {
     bool colourSet = true;
     const auto colour = fontColour(component, &colourSet);
     const qint32 colourValue = colour && colourSet ? colors::fromQColor(*colour) : colors::clWindowText;
@@ -140,13 +135,10 @@ void saveFont(QObject* component, const PropertyBinding& b, const QString& key, 
 
 FormStorage::FormStorage(QWidget* form, const QString& key, const QString& section, bool storePlace,
                          const QStringList& properties, int version)
-    : QObject(form), m_form(form), m_key(key), m_section(section), m_storePlace(storePlace),
-      m_properties(properties), m_version(version)
-{
-}
+    : QObject(form), m_form(form), m_key(key), m_section(section), m_storePlace(storePlace), m_properties(properties),
+      m_version(version) {}
 
-QObject* FormStorage::component(const QString& name) const
-{
+QObject* FormStorage::component(const QString& name) const {
     if (!m_form)
         return nullptr;
     if (name.isEmpty() || name == m_form->objectName())
@@ -167,8 +159,7 @@ QObject* FormStorage::component(const QString& name) const
     return find(m_form);
 }
 
-void FormStorage::load()
-{
+void FormStorage::load() {
     if (!m_form || !store())
         return;
     const QString sectionKey = m_key + QLatin1Char('\\') + m_section;
@@ -183,8 +174,8 @@ void FormStorage::load()
         const auto b = c ? bindProperty(c, property) : std::nullopt;
         if (!b)
             continue;
-        const QString valueName = (componentName.isEmpty() ? m_form->objectName() : componentName) +
-                                  QLatin1Char('_') + property;
+        const QString valueName =
+            (componentName.isEmpty() ? m_form->objectName() : componentName) + QLatin1Char('_') + property;
         if (b->kind == Kind::Font) {
             loadFont(c, *b, sectionKey, valueName);
             continue;
@@ -218,8 +209,7 @@ void FormStorage::load()
     }
 }
 
-void FormStorage::loadPlace()
-{
+void FormStorage::loadPlace() {
     const QString sectionKey = m_key + QLatin1Char('\\') + m_section;
     const auto norm = readFour(sectionKey, QStringLiteral("NormPos"));
     if (norm) {
@@ -243,8 +233,7 @@ void FormStorage::loadPlace()
     }
 }
 
-void FormStorage::savePlace()
-{
+void FormStorage::savePlace() {
     const QString sectionKey = m_key + QLatin1Char('\\') + m_section;
     platform::RegistryStore& r = *store();
     const Qt::WindowStates state = m_form->windowState();
@@ -265,8 +254,7 @@ void FormStorage::savePlace()
                    .arg(geometry.top() + geometry.height()));
 }
 
-void FormStorage::save()
-{
+void FormStorage::save() {
     if (!m_form || !store())
         return;
     const QString sectionKey = m_key + QLatin1Char('\\') + m_section;
@@ -284,8 +272,8 @@ void FormStorage::save()
         const auto b = c ? bindProperty(c, property) : std::nullopt;
         if (!b)
             continue;
-        const QString valueName = (componentName.isEmpty() ? m_form->objectName() : componentName) +
-                                  QLatin1Char('_') + property;
+        const QString valueName =
+            (componentName.isEmpty() ? m_form->objectName() : componentName) + QLatin1Char('_') + property;
         if (b->kind == Kind::Font) {
             saveFont(c, *b, sectionKey, valueName);
         } else if (b->kind == Kind::StringList) {
@@ -302,8 +290,7 @@ void FormStorage::save()
     m_needsSave = false;
 }
 
-void FormStorage::attach()
-{
+void FormStorage::attach() {
     if (!m_form)
         return;
     m_form->installEventFilter(this);
@@ -324,8 +311,7 @@ void FormStorage::attach()
     load();
 }
 
-bool FormStorage::eventFilter(QObject* watched, QEvent* event)
-{
+bool FormStorage::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_form)
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
@@ -344,7 +330,8 @@ bool FormStorage::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         break;
-    default: break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

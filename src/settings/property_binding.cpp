@@ -19,10 +19,10 @@ namespace {
 
 using Kind = PropertyBinding::Kind;
 
-std::optional<Kind> kindOf(QMetaType type)
-{
+std::optional<Kind> kindOf(QMetaType type) {
     switch (type.id()) {
-    case QMetaType::Bool: return Kind::Bool;
+    case QMetaType::Bool:
+        return Kind::Bool;
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::Long:
@@ -32,24 +32,34 @@ std::optional<Kind> kindOf(QMetaType type)
     case QMetaType::Short:
     case QMetaType::UShort:
     case QMetaType::SChar:
-    case QMetaType::UChar: return Kind::Integer;
+    case QMetaType::UChar:
+        return Kind::Integer;
     case QMetaType::Double:
-    case QMetaType::Float: return Kind::Real;
-    case QMetaType::QString: return Kind::String;
+    case QMetaType::Float:
+        return Kind::Real;
+    case QMetaType::QString:
+        return Kind::String;
     case QMetaType::QChar:
-    case QMetaType::Char: return Kind::Char;
-    case QMetaType::QColor: return Kind::Color;
-    case QMetaType::QFont: return Kind::Font;
-    case QMetaType::QStringList: return Kind::StringList;
-    case QMetaType::QDate: return Kind::Date;
-    case QMetaType::QTime: return Kind::Time;
-    case QMetaType::QDateTime: return Kind::DateTime;
-    default: return std::nullopt;
+    case QMetaType::Char:
+        return Kind::Char;
+    case QMetaType::QColor:
+        return Kind::Color;
+    case QMetaType::QFont:
+        return Kind::Font;
+    case QMetaType::QStringList:
+        return Kind::StringList;
+    case QMetaType::QDate:
+        return Kind::Date;
+    case QMetaType::QTime:
+        return Kind::Time;
+    case QMetaType::QDateTime:
+        return Kind::DateTime;
+    default:
+        return std::nullopt;
     }
 }
 
-std::optional<PropertyBinding> bindQtProperty(QObject* object, const QByteArray& name)
-{
+std::optional<PropertyBinding> bindQtProperty(QObject* object, const QByteArray& name) {
     const QMetaObject* meta = object->metaObject();
     const int index = meta->indexOfProperty(name.constData());
     PropertyBinding b;
@@ -82,11 +92,12 @@ std::optional<PropertyBinding> bindQtProperty(QObject* object, const QByteArray&
     return b;
 }
 
-QColor backgroundOf(const QWidget* w) { return w->palette().color(QPalette::Window); }
+QColor backgroundOf(const QWidget* w) {
+    return w->palette().color(QPalette::Window);
+}
 
 // The stand-ins for names a plain widget has no Qt property for.
-std::optional<PropertyBinding> bindWidgetStandIn(QWidget* w, const QString& property)
-{
+std::optional<PropertyBinding> bindWidgetStandIn(QWidget* w, const QString& property) {
     QPointer<QWidget> g(w);
     PropertyBinding b;
     auto integer = [&](std::function<int(QWidget*)> get, std::function<void(QWidget*, int)> set) {
@@ -174,12 +185,13 @@ std::optional<PropertyBinding> bindWidgetStandIn(QWidget* w, const QString& prop
     return std::nullopt;
 }
 
-QString realText(double v) { return fi::formatGeneral(v); }
+QString realText(double v) {
+    return fi::formatGeneral(v);
+}
 
 } // namespace
 
-std::optional<PropertyBinding> bindProperty(QObject* component, const QString& property)
-{
+std::optional<PropertyBinding> bindProperty(QObject* component, const QString& property) {
     if (!component || property.isEmpty())
         return std::nullopt;
     if (auto b = bindQtProperty(component, property.toUtf8()))
@@ -194,15 +206,20 @@ std::optional<PropertyBinding> bindProperty(QObject* component, const QString& p
     return std::nullopt;
 }
 
-QString valueText(const PropertyBinding& b, const QVariant& v)
-{
+QString valueText(const PropertyBinding& b, const QVariant& v) {
     switch (b.kind) {
-    case Kind::Bool: return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case Kind::Integer: return QString::number(v.toLongLong());
-    case Kind::Real: return realText(v.toDouble());
-    case Kind::String: return v.toString().trimmed();
-    case Kind::Char: return v.toString().left(1);
-    case Kind::Color: return QString::number(colors::fromQColor(v.value<QColor>()));
+    case Kind::Bool:
+        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case Kind::Integer:
+        return QString::number(v.toLongLong());
+    case Kind::Real:
+        return realText(v.toDouble());
+    case Kind::String:
+        return v.toString().trimmed();
+    case Kind::Char:
+        return v.toString().left(1);
+    case Kind::Color:
+        return QString::number(colors::fromQColor(v.value<QColor>()));
     case Kind::Enum: {
         const char* key = b.metaEnum.valueToKey(v.toInt());
         return key ? QString::fromLatin1(key) : QString::number(v.toInt());
@@ -222,17 +239,20 @@ QString valueText(const PropertyBinding& b, const QVariant& v)
         }
         return QLatin1Char('[') + members.join(QLatin1Char(',')) + QLatin1Char(']');
     }
-    case Kind::Date: return realText(toDayNumber(v.toDate()));
-    case Kind::Time: return realText(v.toTime().msecsSinceStartOfDay() / 86400000.0);
-    case Kind::DateTime: return realText(toDayNumber(v.toDateTime()));
+    case Kind::Date:
+        return realText(toDayNumber(v.toDate()));
+    case Kind::Time:
+        return realText(v.toTime().msecsSinceStartOfDay() / 86400000.0);
+    case Kind::DateTime:
+        return realText(toDayNumber(v.toDateTime()));
     case Kind::Font:
-    case Kind::StringList: break; // several values; the storage writes them
+    case Kind::StringList:
+        break; // several values; the storage writes them
     }
     return {};
 }
 
-std::optional<QVariant> parseValueText(const PropertyBinding& b, const QString& text)
-{
+std::optional<QVariant> parseValueText(const PropertyBinding& b, const QString& text) {
     const QString t = text.trimmed();
     switch (b.kind) {
     case Kind::Bool:
@@ -255,7 +275,8 @@ std::optional<QVariant> parseValueText(const PropertyBinding& b, const QString& 
         const auto n = fi::parseNumber(t);
         return n ? std::optional<QVariant>(QVariant(double(*n))) : std::nullopt;
     }
-    case Kind::String: return QVariant(t);
+    case Kind::String:
+        return QVariant(t);
     case Kind::Char:
         if (text.size() != 1)
             return std::nullopt;
@@ -293,29 +314,37 @@ std::optional<QVariant> parseValueText(const PropertyBinding& b, const QString& 
         return QVariant(dt);
     }
     case Kind::Font:
-    case Kind::StringList: break;
+    case Kind::StringList:
+        break;
     }
     return std::nullopt;
 }
 
-bool sameValue(const PropertyBinding& b, const QVariant& a, const QVariant& c)
-{
+bool sameValue(const PropertyBinding& b, const QVariant& a, const QVariant& c) {
     switch (b.kind) {
-    case Kind::Color: return a.value<QColor>().rgba() == c.value<QColor>().rgba();
-    case Kind::Integer: return a.toLongLong() == c.toLongLong();
-    case Kind::Real: return a.toDouble() == c.toDouble();
+    case Kind::Color:
+        return a.value<QColor>().rgba() == c.value<QColor>().rgba();
+    case Kind::Integer:
+        return a.toLongLong() == c.toLongLong();
+    case Kind::Real:
+        return a.toDouble() == c.toDouble();
     case Kind::Enum:
-    case Kind::Flags: return a.toInt() == c.toInt();
-    case Kind::Bool: return a.toBool() == c.toBool();
-    case Kind::String: return a.toString() == c.toString();
-    case Kind::StringList: return a.toStringList() == c.toStringList();
-    case Kind::Font: return a.value<QFont>() == c.value<QFont>();
-    default: return a == c;
+    case Kind::Flags:
+        return a.toInt() == c.toInt();
+    case Kind::Bool:
+        return a.toBool() == c.toBool();
+    case Kind::String:
+        return a.toString() == c.toString();
+    case Kind::StringList:
+        return a.toStringList() == c.toStringList();
+    case Kind::Font:
+        return a.value<QFont>() == c.value<QFont>();
+    default:
+        return a == c;
     }
 }
 
-std::optional<QColor> fontColour(QObject* component, bool* explicitColour)
-{
+std::optional<QColor> fontColour(QObject* component, bool* explicitColour) {
     if (explicitColour)
         *explicitColour = true;
     const int index = component->metaObject()->indexOfProperty("FontColor");
@@ -333,8 +362,7 @@ std::optional<QColor> fontColour(QObject* component, bool* explicitColour)
     return std::nullopt;
 }
 
-void setFontColour(QObject* component, const QColor& colour)
-{
+void setFontColour(QObject* component, const QColor& colour) {
     const int index = component->metaObject()->indexOfProperty("FontColor");
     if (index >= 0) {
         const QMetaProperty prop = component->metaObject()->property(index);

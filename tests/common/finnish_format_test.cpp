@@ -15,29 +15,24 @@ struct FormatCase {
 
 class FormatLanguage : public testing::TestWithParam<FormatCase> {};
 
-TEST_P(FormatLanguage, FormatsTheMoment)
-{
-    EXPECT_EQ(fi::formatDateTime(QString::fromUtf8(GetParam().format), kMoment), QString::fromUtf8(GetParam().expected));
+TEST_P(FormatLanguage, FormatsTheMoment) {
+    EXPECT_EQ(fi::formatDateTime(QString::fromUtf8(GetParam().format), kMoment),
+              QString::fromUtf8(GetParam().expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(Letters, FormatLanguage,
-                         testing::Values(FormatCase{"d dd ddd dddd", "5 05 su sunnuntai"},
-                                         FormatCase{"ddddd", "5.4.2026"},
-                                         FormatCase{"dddddd", "sunnuntai 5. huhtikuuta 2026"},
-                                         FormatCase{"m mm mmm mmmm", "4 04 huhti huhtikuu"},
-                                         FormatCase{"yy yyyy", "26 2026"},
-                                         FormatCase{"h hh n nn s ss", "9 09 5 05 7 07"},
-                                         // m right after an hour is the minute; elsewhere the month
-                                         FormatCase{"hh:mm d.m.", "09:05 5.4."},
-                                         FormatCase{"t tt", "9:05 9:05:07"},
-                                         FormatCase{"zzz", "042"},
-                                         FormatCase{"DD.MM.YYYY", "05.04.2026"},
-                                         FormatCase{"dd/mm/yy", "05.04.26"},
-                                         FormatCase{"\"Tänään\" d 'dd' \"x", "Tänään 5 dd x"},
-                                         FormatCase{"dddd'na' d. mmmm'ta'", "sunnuntaina 5. huhtikuuta"}));
+INSTANTIATE_TEST_SUITE_P(
+    Letters, FormatLanguage,
+    testing::Values(FormatCase{"d dd ddd dddd", "5 05 su sunnuntai"}, FormatCase{"ddddd", "5.4.2026"},
+                    FormatCase{"dddddd", "sunnuntai 5. huhtikuuta 2026"},
+                    FormatCase{"m mm mmm mmmm", "4 04 huhti huhtikuu"}, FormatCase{"yy yyyy", "26 2026"},
+                    FormatCase{"h hh n nn s ss", "9 09 5 05 7 07"},
+                    // m right after an hour is the minute; elsewhere the month
+                    FormatCase{"hh:mm d.m.", "09:05 5.4."}, FormatCase{"t tt", "9:05 9:05:07"},
+                    FormatCase{"zzz", "042"}, FormatCase{"DD.MM.YYYY", "05.04.2026"},
+                    FormatCase{"dd/mm/yy", "05.04.26"}, FormatCase{"\"Tänään\" d 'dd' \"x", "Tänään 5 dd x"},
+                    FormatCase{"dddd'na' d. mmmm'ta'", "sunnuntaina 5. huhtikuuta"}));
 
-TEST(FinnishNames, DaysMonthsAndOutOfRange)
-{
+TEST(FinnishNames, DaysMonthsAndOutOfRange) {
     EXPECT_EQ(fi::dayName(1), QStringLiteral("maanantai"));
     EXPECT_EQ(fi::dayName(7), QStringLiteral("sunnuntai"));
     EXPECT_EQ(fi::monthName(6), QString::fromUtf8("kesäkuu"));
@@ -50,8 +45,7 @@ TEST(FinnishNames, DaysMonthsAndOutOfRange)
     EXPECT_EQ(fi::shortTime(QTime(0, 7)), QStringLiteral("0:07"));
 }
 
-TEST(FinnishNumbers, GeneralForm)
-{
+TEST(FinnishNumbers, GeneralForm) {
     const std::pair<long double, const char*> cases[] = {
         {7.5L, "7,5"},
         {20.0L / 3.0L, "6,66666666666667"},
@@ -69,8 +63,7 @@ TEST(FinnishNumbers, GeneralForm)
         EXPECT_EQ(fi::formatGeneral(value), QString::fromUtf8(expected)) << double(value);
 }
 
-TEST(FinnishNumbers, GroupedFixedRoundsHalfAwayFromZero)
-{
+TEST(FinnishNumbers, GroupedFixedRoundsHalfAwayFromZero) {
     const std::tuple<long double, int, bool, const char*> cases[] = {
         {1234567.891L, 2, true, "1 234 567,89"},
         {1234567.891L, 2, false, "1234567,89"},
@@ -86,11 +79,10 @@ TEST(FinnishNumbers, GroupedFixedRoundsHalfAwayFromZero)
         EXPECT_EQ(fi::formatFixed(value, decimals, grouped), QString::fromUtf8(expected)) << double(value);
 }
 
-TEST(FinnishNumbers, Parsing)
-{
+TEST(FinnishNumbers, Parsing) {
     const std::pair<const char*, long double> good[] = {
-        {"7,5", 7.5L}, {"7.5", 7.5L}, {" -12 ", -12.0L}, {"1 234 567,5", 1234567.5L}, {"1E3", 1000.0L},
-        {",5", 0.5L},  {"+3", 3.0L},
+        {"7,5", 7.5L},    {"7.5", 7.5L}, {" -12 ", -12.0L}, {"1 234 567,5", 1234567.5L},
+        {"1E3", 1000.0L}, {",5", 0.5L},  {"+3", 3.0L},
     };
     for (const auto& [text, value] : good) {
         const auto parsed = fi::parseNumber(QString::fromUtf8(text));
@@ -101,8 +93,7 @@ TEST(FinnishNumbers, Parsing)
         EXPECT_FALSE(fi::parseNumber(QString::fromUtf8(bad)).has_value()) << bad;
 }
 
-TEST(FinnishDates, ParsingShortDateAndTime)
-{
+TEST(FinnishDates, ParsingShortDateAndTime) {
     EXPECT_EQ(fi::parseShortDate(QStringLiteral("5.4.2026")), QDate(2026, 4, 5));
     EXPECT_EQ(fi::parseShortDate(QStringLiteral("05.04.26")), QDate(2026, 4, 5));
     EXPECT_FALSE(fi::parseShortDate(QStringLiteral("31.2.2026")));

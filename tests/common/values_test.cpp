@@ -10,19 +10,18 @@
 
 using namespace arkivo;
 
-TEST(DayNumber, EpochFractionAndBeforeTheEpoch)
-{
+TEST(DayNumber, EpochFractionAndBeforeTheEpoch) {
     EXPECT_DOUBLE_EQ(toDayNumber(QDate(1899, 12, 30)), 0.0);
     EXPECT_DOUBLE_EQ(toDayNumber(QDate(2026, 12, 11)), 46367.0);
     EXPECT_DOUBLE_EQ(toDayNumber(QDateTime(QDate(1900, 1, 1), QTime(18, 0))), 2.75);
     EXPECT_DOUBLE_EQ(toDayNumber(QDateTime(QDate(1899, 12, 29), QTime(6, 0))), -1.25);
-    for (const QDateTime& dt : {QDateTime(QDate(2026, 4, 5), QTime(9, 5, 7)), QDateTime(QDate(1899, 12, 29), QTime(6, 0)),
-                                QDateTime(QDate(2000, 2, 29), QTime(23, 59, 59, 999))})
+    for (const QDateTime& dt :
+         {QDateTime(QDate(2026, 4, 5), QTime(9, 5, 7)), QDateTime(QDate(1899, 12, 29), QTime(6, 0)),
+          QDateTime(QDate(2000, 2, 29), QTime(23, 59, 59, 999))})
         EXPECT_EQ(fromDayNumber(toDayNumber(dt)), dt);
 }
 
-TEST(DosDateTime, RoundTripTwoSecondStepsAndImpossibleValues)
-{
+TEST(DosDateTime, RoundTripTwoSecondStepsAndImpossibleValues) {
     const QDateTime dt(QDate(2026, 12, 11), QTime(13, 45, 31));
     const quint32 packed = toDosDateTime(dt);
     EXPECT_EQ(packed >> 16, quint32((46 << 9) | (12 << 5) | 11));
@@ -30,13 +29,12 @@ TEST(DosDateTime, RoundTripTwoSecondStepsAndImpossibleValues)
     EXPECT_EQ(fromDosDateTime(packed), QDateTime(QDate(2026, 12, 11), QTime(13, 45, 30)));
     EXPECT_EQ(fromDosDateTime(toDosDateTime(QDateTime(QDate(1975, 6, 1), QTime(12, 0)))),
               QDateTime(QDate(1980, 1, 1), QTime(0, 0)));
-    EXPECT_FALSE(fromDosDateTime(0).isValid());                         // month and day 0
+    EXPECT_FALSE(fromDosDateTime(0).isValid());                                           // month and day 0
     EXPECT_FALSE(fromDosDateTime((quint32((1 << 5) | 1) << 16) | (24u << 11)).isValid()); // hour 24
     EXPECT_FALSE(fromDosDateTime((quint32((2 << 5) | 30) << 16)).isValid());              // 30 February
 }
 
-TEST(Colours, StoredNumbersAndSystemColours)
-{
+TEST(Colours, StoredNumbersAndSystemColours) {
     EXPECT_EQ(colors::clNavy, 8388608);
     EXPECT_EQ(colors::toQColor(colors::clNavy), QColor(0, 0, 128));
     EXPECT_EQ(colors::toQColor(0x00336699), QColor(0x99, 0x66, 0x33));
@@ -49,8 +47,7 @@ TEST(Colours, StoredNumbersAndSystemColours)
     EXPECT_EQ(colors::fromQColor(colors::toQColor(colors::clNone)), colors::clNone);
 }
 
-TEST(FontValues, StoredValuesRoundTrip)
-{
+TEST(FontValues, StoredValuesRoundTrip) {
     QFont font(QStringLiteral("DejaVu Sans"), 12);
     font.setBold(true);
     font.setItalic(true);

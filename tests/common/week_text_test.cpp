@@ -4,11 +4,9 @@
 
 using namespace arkivo;
 
-TEST(WeekText, Cases)
-{
+TEST(WeekText, Cases) {
     const std::pair<QDate, const char*> cases[] = {
-        {QDate(2026, 1, 29), "Viikko 05"},
-        {QDate(2026, 5, 20), "Viikko 21"},
+        {QDate(2026, 1, 29), "Viikko 05"},  {QDate(2026, 5, 20), "Viikko 21"},
         {QDate(2026, 12, 31), "Viikko 53"}, // a Thursday: the year has 53 weeks
         {QDate(2024, 12, 30), "Viikko 01"}, // 31.12.2024 is a Tuesday: week 1 of 2025
         {QDate(2018, 12, 31), "Viikko 01"}, // a Monday
@@ -21,8 +19,7 @@ TEST(WeekText, Cases)
         EXPECT_EQ(WeekNumberText(date), QString::fromLatin1(text)) << date.toString().toStdString();
 }
 
-TEST(WeekText, AgreesWithIsoWeeksOverTwoCenturies)
-{
+TEST(WeekText, AgreesWithIsoWeeksOverTwoCenturies) {
     for (QDate d(1901, 1, 1); d.year() < 2101; d = d.addDays(1))
         ASSERT_EQ(weekNumber(d), d.weekNumber()) << d.toString(Qt::ISODate).toStdString();
 }

@@ -13,8 +13,7 @@
 
 using namespace arkivo;
 
-TEST(Delay, ShortWaitsSleepOnTheClockAndLetNothingRun)
-{
+TEST(Delay, ShortWaitsSleepOnTheClockAndLetNothingRun) {
     test::TestServices services;
     test::ensureApplication();
     bool timerRan = false;
@@ -28,8 +27,7 @@ TEST(Delay, ShortWaitsSleepOnTheClockAndLetNothingRun)
     QCoreApplication::processEvents(); // leave no event to later tests
 }
 
-TEST(Delay, LongWaitsLetPendingEventsThroughInSlices)
-{
+TEST(Delay, LongWaitsLetPendingEventsThroughInSlices) {
     test::TestServices services;
     test::ensureApplication();
     int timerRuns = 0;
@@ -40,8 +38,7 @@ TEST(Delay, LongWaitsLetPendingEventsThroughInSlices)
     EXPECT_LT(services.clock.sleptTotal, 1001 + 50);
 }
 
-TEST(Delay, OnTheRealClockSleepsWithoutSpinning)
-{
+TEST(Delay, OnTheRealClockSleepsWithoutSpinning) {
     test::TestServices services;
     platform::SystemClockSource clock;
     platform::services().clock = &clock;

@@ -10,14 +10,35 @@
 
 using namespace arkivo;
 
-TEST(Help, EveryKeywordHasItsOwnCompiledInPage)
-{
-    const char* keywords[] = {"Käyttöpaneeli", "Toiminnot", "Kokoonpanot", "Valikoidenmuokkaus", "Taustakuvat",
-                              "VäritjaFontit", "Kuvakkeet", "Äänieditori", "Päivyri", "Viikkokalenteri",
-                              "Kuukausikalenteri", "Vuosikalenteri", "a30hälytyspäivämäärää", "Muistiinpanoja",
-                              "Leikepöytä", "Herätyskello", "Ajastin", "Muistilaput", "Näytönlukitsija",
-                              "ViestiLappu", "Nauhalaskin", "Eurolaskin", "Polttoainelaskin", "TarkistutaKello",
-                              "Varmuuskopiointi", "Tetrispeli", "Sisällys", "Versiohistoria"};
+TEST(Help, EveryKeywordHasItsOwnCompiledInPage) {
+    const char* keywords[] = {"Käyttöpaneeli",
+                              "Toiminnot",
+                              "Kokoonpanot",
+                              "Valikoidenmuokkaus",
+                              "Taustakuvat",
+                              "VäritjaFontit",
+                              "Kuvakkeet",
+                              "Äänieditori",
+                              "Päivyri",
+                              "Viikkokalenteri",
+                              "Kuukausikalenteri",
+                              "Vuosikalenteri",
+                              "a30hälytyspäivämäärää",
+                              "Muistiinpanoja",
+                              "Leikepöytä",
+                              "Herätyskello",
+                              "Ajastin",
+                              "Muistilaput",
+                              "Näytönlukitsija",
+                              "ViestiLappu",
+                              "Nauhalaskin",
+                              "Eurolaskin",
+                              "Polttoainelaskin",
+                              "TarkistutaKello",
+                              "Varmuuskopiointi",
+                              "Tetrispeli",
+                              "Sisällys",
+                              "Versiohistoria"};
     QStringList pages;
     for (const char* k : keywords) {
         const QString page = helpPage(QString::fromUtf8(k));
@@ -38,8 +59,7 @@ TEST(Help, EveryKeywordHasItsOwnCompiledInPage)
             EXPECT_TRUE(html.contains(QStringLiteral("href=\"%1\"").arg(page))) << page.toStdString();
 }
 
-TEST(Help, WindowOpensTheKeywordsPageAndFallsBackToTheContents)
-{
+TEST(Help, WindowOpensTheKeywordsPageAndFallsBackToTheContents) {
     test::ensureApplication();
     platform::WindowHelp help;
     help.show(QString::fromUtf8("herätyskello")); // keywords compare without case

@@ -9,8 +9,7 @@
 
 using namespace arkivo;
 
-TEST(ProgramFolder, ArkivoHomeDecidesTheFolderAndTheRegistryFile)
-{
+TEST(ProgramFolder, ArkivoHomeDecidesTheFolderAndTheRegistryFile) {
     QTemporaryDir dir;
     const QByteArray old = qgetenv("ARKIVO_HOME");
     const QString home = dir.filePath(QStringLiteral("koti/arkivo"));

@@ -18,14 +18,12 @@ namespace {
 const QString kKoko = QStringLiteral("Software\\Arkivo\\WindowState\\Paneeli\\Koko");
 const QString kRun = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Run");
 
-QString readAll(const QString& path)
-{
+QString readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-void writeAll(const QString& path, const QByteArray& bytes)
-{
+void writeAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
@@ -37,8 +35,7 @@ protected:
     QString path() const { return dir.filePath(QStringLiteral("Arkivo.reg")); }
 };
 
-TEST_F(RegistryFile, WritesTheExportFormatAndReadsItBack)
-{
+TEST_F(RegistryFile, WritesTheExportFormatAndReadsItBack) {
     {
         RegistryStore store(path());
         store.load();
@@ -75,8 +72,7 @@ TEST_F(RegistryFile, WritesTheExportFormatAndReadsItBack)
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
-TEST(RegistryStore, NamesAreCaseInsensitiveAndKeepTheFirstSpelling)
-{
+TEST(RegistryStore, NamesAreCaseInsensitiveAndKeepTheFirstSpelling) {
     RegistryStore store;
     store.setValue(QStringLiteral("Software\\Arkivo\\WindowState"), QStringLiteral("Panel1_Left"), QStringLiteral("1"));
     store.setValue(QStringLiteral("software\\ARKIVO\\Windowstate"), QStringLiteral("PANEL1_LEFT"), QStringLiteral("2"));
@@ -89,8 +85,7 @@ TEST(RegistryStore, NamesAreCaseInsensitiveAndKeepTheFirstSpelling)
                                                        "\"Panel1_Left\"=\"2\"\n")));
 }
 
-TEST(RegistryStore, MissingValuesAndIniSwitches)
-{
+TEST(RegistryStore, MissingValuesAndIniSwitches) {
     RegistryStore store;
     const QString key = QStringLiteral("Software\\Arkivo\\NettiAika");
     EXPECT_EQ(store.readString(key, QStringLiteral("Ei")), QString());
@@ -109,8 +104,7 @@ TEST(RegistryStore, MissingValuesAndIniSwitches)
     EXPECT_FALSE(store.deleteValue(key, QStringLiteral("Ei")));
 }
 
-TEST(RegistryStore, OtherValueKindsAreKeptVerbatim)
-{
+TEST(RegistryStore, OtherValueKindsAreKeptVerbatim) {
     const QString text = QStringLiteral("Windows Registry Editor Version 5.00\n"
                                         "\n"
                                         "[HKEY_CURRENT_USER\\Software\\Muu]\n"
@@ -130,8 +124,7 @@ TEST(RegistryStore, OtherValueKindsAreKeptVerbatim)
     EXPECT_TRUE(store.toText().contains(QStringLiteral("\"Luku\"=\"42\"\n")));
 }
 
-TEST(RegistryStore, RejectsDamagedTextAndKeepsItsTree)
-{
+TEST(RegistryStore, RejectsDamagedTextAndKeepsItsTree) {
     RegistryStore store;
     store.setValue(QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c"));
     const char* bad[] = {
@@ -150,8 +143,7 @@ TEST(RegistryStore, RejectsDamagedTextAndKeepsItsTree)
     EXPECT_EQ(store.readString(QStringLiteral("A"), QStringLiteral("b")), QStringLiteral("c"));
 }
 
-TEST_F(RegistryFile, DamagedFileIsSetAsideWithOneMessage)
-{
+TEST_F(RegistryFile, DamagedFileIsSetAsideWithOneMessage) {
     writeAll(path(), "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\X]\n\"rikki");
     RegistryStore store(path());
     const RegistryStore::LoadResult result = store.load();
@@ -169,8 +161,7 @@ TEST_F(RegistryFile, DamagedFileIsSetAsideWithOneMessage)
     EXPECT_EQ(again.readString(QStringLiteral("Software\\Arkivo"), QStringLiteral("Uusi")), QStringLiteral("1"));
 }
 
-TEST_F(RegistryFile, ReadsARegeditExportInUtf16)
-{
+TEST_F(RegistryFile, ReadsARegeditExportInUtf16) {
     const QString text = QString::fromUtf8("Windows Registry Editor Version 5.00\r\n\r\n"
                                            "[HKEY_CURRENT_USER\\Software\\Arkivo\\Kello]\r\n"
                                            "\"AlarmTime\"=\"11.12.2026 7:00:00\"\r\n"
@@ -186,8 +177,7 @@ TEST_F(RegistryFile, ReadsARegeditExportInUtf16)
               QStringLiteral("1"));
 }
 
-TEST_F(RegistryFile, WritesAreGatheredUntilTheEventLoopTurnEnds)
-{
+TEST_F(RegistryFile, WritesAreGatheredUntilTheEventLoopTurnEnds) {
     arkivo::test::ensureApplication();
     RegistryStore store(path());
     store.load();
@@ -199,8 +189,7 @@ TEST_F(RegistryFile, WritesAreGatheredUntilTheEventLoopTurnEnds)
     EXPECT_TRUE(text.contains(QStringLiteral("\"Panel1_Left\"=\"1\"\n\"Panel1_Top\"=\"2\"\n"))) << text.toStdString();
 }
 
-TEST_F(RegistryFile, RunKeyIsTheAutostartEntry)
-{
+TEST_F(RegistryFile, RunKeyIsTheAutostartEntry) {
     RegistryStore store(path());
     store.load();
     const QString autostart = dir.filePath(QStringLiteral("autostart"));

@@ -19,8 +19,7 @@ protected:
     ShellTools() : m_oldPath(qgetenv("PATH")) { qputenv("PATH", QFile::encodeName(dir.path())); }
     ~ShellTools() override { qputenv("PATH", m_oldPath); }
 
-    void install(const char* program)
-    {
+    void install(const char* program) {
         const QString path = dir.filePath(QString::fromLatin1(program));
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -35,8 +34,7 @@ private:
     QByteArray m_oldPath;
 };
 
-TEST_F(ShellTools, WindowsToolNamesStartTheirDesktopEquivalent)
-{
+TEST_F(ShellTools, WindowsToolNamesStartTheirDesktopEquivalent) {
     platform::DesktopShell shell;
     // Nothing installed: silently nothing.
     for (const char* name : {"notepad.exe", "pbrush.exe", "control.exe", "Appwiz.cpl", "rasphone.exe", "tuntematon"})
@@ -47,9 +45,14 @@ TEST_F(ShellTools, WindowsToolNamesStartTheirDesktopEquivalent)
     install("nm-connection-editor");
     install("xterm");
     const std::pair<const char*, bool> cases[] = {
-        {"pbrush.exe", true},         {"MSPAINT", true},          {"C:\\WINDOWS\\pbrush.exe", true},
-        {"control.exe Appwiz.cpl", true}, {"appwiz.cpl", true},    {"rasphone.exe", true},
-        {"notepad.exe", false},       {"regedit.exe", false},
+        {"pbrush.exe", true},
+        {"MSPAINT", true},
+        {"C:\\WINDOWS\\pbrush.exe", true},
+        {"control.exe Appwiz.cpl", true},
+        {"appwiz.cpl", true},
+        {"rasphone.exe", true},
+        {"notepad.exe", false},
+        {"regedit.exe", false},
     };
     for (const auto& [name, started] : cases)
         EXPECT_EQ(shell.openTool(QString::fromLatin1(name)), started) << name;
@@ -60,8 +63,7 @@ TEST_F(ShellTools, WindowsToolNamesStartTheirDesktopEquivalent)
     EXPECT_FALSE(shell.open(QString()));
 }
 
-TEST(Dialogs, InformationCaptionGivesTodayThroughTheClock)
-{
+TEST(Dialogs, InformationCaptionGivesTodayThroughTheClock) {
     test::TestServices services;
     services.clock.set(QDateTime(QDate(2026, 1, 5), QTime(8, 0)));
     EXPECT_EQ(platform::informationCaption(), QString::fromUtf8("Arkivo-info: Tänään on 5.1.2026"));

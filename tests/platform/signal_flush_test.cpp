@@ -15,8 +15,7 @@
 
 using namespace arkivo;
 
-TEST(SignalFlush, TermSavesTheRegistryAndEndsTheEventLoop)
-{
+TEST(SignalFlush, TermSavesTheRegistryAndEndsTheEventLoop) {
     QApplication* app = test::ensureApplication();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Arkivo.reg"));

@@ -39,14 +39,39 @@ public:
 
     Probe(const QString& name, QWidget* parent, QStringList* log) : QWidget(parent), m_log(log) { setObjectName(name); }
     bool checked() const { return m_checked; }
-    void setChecked(bool on) { m_checked = on; note("Checked"); emit checkedChanged(on); }
-    void setNumber(int n) { m_number = n; note("Number"); }
-    void setRatio(double r) { m_ratio = r; note("Ratio"); }
-    void setColor(const QColor& c) { m_color = c; note("Color"); }
-    void setCaption(const QString& c) { m_caption = c; note("Caption"); }
-    void setLines(const QStringList& l) { m_lines = l; note("Lines"); }
-    void setAlignment(Align a) { m_alignment = a; note("Alignment"); }
-    void setAnchors(Qt::Alignment a) { m_anchors = a; note("Anchors"); }
+    void setChecked(bool on) {
+        m_checked = on;
+        note("Checked");
+        emit checkedChanged(on);
+    }
+    void setNumber(int n) {
+        m_number = n;
+        note("Number");
+    }
+    void setRatio(double r) {
+        m_ratio = r;
+        note("Ratio");
+    }
+    void setColor(const QColor& c) {
+        m_color = c;
+        note("Color");
+    }
+    void setCaption(const QString& c) {
+        m_caption = c;
+        note("Caption");
+    }
+    void setLines(const QStringList& l) {
+        m_lines = l;
+        note("Lines");
+    }
+    void setAlignment(Align a) {
+        m_alignment = a;
+        note("Alignment");
+    }
+    void setAnchors(Qt::Alignment a) {
+        m_anchors = a;
+        note("Anchors");
+    }
 
 signals:
     void checkedChanged(bool on);
@@ -66,8 +91,8 @@ private:
 };
 
 const QStringList kProbeProperties = {
-    QStringLiteral("Probe1.Checked"), QStringLiteral("Probe1.Number"),    QStringLiteral("Probe1.Ratio"),
-    QStringLiteral("Probe1.Color"),   QStringLiteral("Probe1.Caption"),   QStringLiteral("Probe1.Lines"),
+    QStringLiteral("Probe1.Checked"),   QStringLiteral("Probe1.Number"),  QStringLiteral("Probe1.Ratio"),
+    QStringLiteral("Probe1.Color"),     QStringLiteral("Probe1.Caption"), QStringLiteral("Probe1.Lines"),
     QStringLiteral("Probe1.Alignment"), QStringLiteral("Probe1.Anchors"), QStringLiteral("Label1.Font"),
 };
 
@@ -77,8 +102,7 @@ public:
     bool refuseClose = false;
 
 protected:
-    void closeEvent(QCloseEvent* event) override
-    {
+    void closeEvent(QCloseEvent* event) override {
         if (refuseClose)
             event->ignore();
     }
@@ -86,8 +110,7 @@ protected:
 
 // A window as the program builds them: controls first, then the storage.
 struct TestForm {
-    explicit TestForm(QStringList properties = kProbeProperties, bool storePlace = false)
-    {
+    explicit TestForm(QStringList properties = kProbeProperties, bool storePlace = false) {
         form = new Window;
         form->setObjectName(QStringLiteral("TTesti"));
         probe = new Probe(QStringLiteral("Probe1"), form, &log);
@@ -107,8 +130,7 @@ struct TestForm {
 class FormStorageTest : public testing::Test {
 protected:
     FormStorageTest() { arkivo::test::ensureApplication(); }
-    QString stored(const QString& name, const QString& key = kSection) const
-    {
+    QString stored(const QString& name, const QString& key = kSection) const {
         return services.registry.value(key, name).value_or(QStringLiteral("<puuttuu>"));
     }
     void store(const QString& name, const QString& text) { services.registry.setValue(kSection, name, text); }
@@ -116,8 +138,7 @@ protected:
     arkivo::test::TestServices services;
 };
 
-TEST_F(FormStorageTest, SavesValueNamesInTheirTextForms)
-{
+TEST_F(FormStorageTest, SavesValueNamesInTheirTextForms) {
     TestForm t;
     t.probe->setChecked(true);
     t.probe->setNumber(-5);
@@ -137,11 +158,20 @@ TEST_F(FormStorageTest, SavesValueNamesInTheirTextForms)
     t.storage->save();
 
     const std::pair<const char*, const char*> expected[] = {
-        {"FormVersion", "0"},         {"Probe1_Checked", "True"},       {"Probe1_Number", "-5"},
-        {"Probe1_Ratio", "7,5"},      {"Probe1_Color", "8388608"},      {"Probe1_Caption", "teksti"},
-        {"Probe1_Alignment", "taCenter"}, {"Probe1_Anchors", "[AlignRight,AlignTop]"},
-        {"Label1_FontName", "DejaVu Sans"}, {"Label1_FontSize", "10"},  {"Label1_FontHeight", "-13"},
-        {"Label1_FontStyle", "[fsBold,fsItalic]"}, {"Label1_FontCharset", "1"}, {"Label1_FontPitch", "fpDefault"},
+        {"FormVersion", "0"},
+        {"Probe1_Checked", "True"},
+        {"Probe1_Number", "-5"},
+        {"Probe1_Ratio", "7,5"},
+        {"Probe1_Color", "8388608"},
+        {"Probe1_Caption", "teksti"},
+        {"Probe1_Alignment", "taCenter"},
+        {"Probe1_Anchors", "[AlignRight,AlignTop]"},
+        {"Label1_FontName", "DejaVu Sans"},
+        {"Label1_FontSize", "10"},
+        {"Label1_FontHeight", "-13"},
+        {"Label1_FontStyle", "[fsBold,fsItalic]"},
+        {"Label1_FontCharset", "1"},
+        {"Label1_FontPitch", "fpDefault"},
         {"Label1_FontColor", "-2147483640"}, // the palette was never set: clWindowText
     };
     for (const auto& [name, text] : expected)
@@ -154,8 +184,7 @@ TEST_F(FormStorageTest, SavesValueNamesInTheirTextForms)
         EXPECT_EQ(stored(QString::fromLatin1(place)), QStringLiteral("<puuttuu>")) << place;
 }
 
-TEST_F(FormStorageTest, LoadsInListOrderAndOnlyChangedValues)
-{
+TEST_F(FormStorageTest, LoadsInListOrderAndOnlyChangedValues) {
     store(QStringLiteral("Probe1_Checked"), QStringLiteral("False")); // equal to the design value
     store(QStringLiteral("Probe1_Number"), QStringLiteral("42"));
     store(QStringLiteral("Probe1_Ratio"), QStringLiteral("6,66666666666667"));
@@ -197,8 +226,7 @@ TEST_F(FormStorageTest, LoadsInListOrderAndOnlyChangedValues)
     EXPECT_TRUE(t.log.isEmpty()) << t.log.join(QLatin1Char(' ')).toStdString();
 }
 
-TEST_F(FormStorageTest, ChangedBoolRunsTheChangeHandlingOnce)
-{
+TEST_F(FormStorageTest, ChangedBoolRunsTheChangeHandlingOnce) {
     store(QStringLiteral("Probe1_Checked"), QStringLiteral("True"));
     TestForm t({QStringLiteral("Probe1.Checked")});
     int clicks = 0;
@@ -209,12 +237,11 @@ TEST_F(FormStorageTest, ChangedBoolRunsTheChangeHandlingOnce)
     EXPECT_TRUE(t.probe->checked());
 }
 
-TEST_F(FormStorageTest, ValuesThatDoNotConvertAreIgnored)
-{
+TEST_F(FormStorageTest, ValuesThatDoNotConvertAreIgnored) {
     const std::pair<const char*, const char*> bad[] = {
-        {"Probe1_Checked", "ehkä"}, {"Probe1_Number", "12abc"}, {"Probe1_Ratio", "1,2,3"},
+        {"Probe1_Checked", "ehkä"},   {"Probe1_Number", "12abc"},        {"Probe1_Ratio", "1,2,3"},
         {"Probe1_Color", "punainen"}, {"Probe1_Alignment", "taNowhere"}, {"Probe1_Anchors", "[AlignMiddle]"},
-        {"Label1_FontSize", "iso"}, {"Label1_FontStyle", "[fsBlink]"},
+        {"Label1_FontSize", "iso"},   {"Label1_FontStyle", "[fsBlink]"},
     };
     for (const auto& [name, text] : bad)
         store(QString::fromLatin1(name), QString::fromUtf8(text));
@@ -226,8 +253,7 @@ TEST_F(FormStorageTest, ValuesThatDoNotConvertAreIgnored)
     EXPECT_EQ(t.label->font(), before);
 }
 
-TEST_F(FormStorageTest, PlainWidgetsThroughTheStandInNames)
-{
+TEST_F(FormStorageTest, PlainWidgetsThroughTheStandInNames) {
     auto* form = new QWidget;
     form->setObjectName(QStringLiteral("TTesti"));
     form->setWindowTitle(QStringLiteral("Vanha"));
@@ -242,8 +268,8 @@ TEST_F(FormStorageTest, PlainWidgetsThroughTheStandInNames)
     auto* slider = new QSlider(form);
     slider->setObjectName(QStringLiteral("TrackBar1"));
     slider->setRange(0, 10);
-    const QStringList names = {"Panel1.Left", "Panel1.Top",     "Panel1.Width",      "Panel1.Height",
-                               "Panel1.Visible", "TTesti.Caption", "Memo1.Lines",     "CheckBox1.Checked",
+    const QStringList names = {"Panel1.Left",       "Panel1.Top",        "Panel1.Width", "Panel1.Height",
+                               "Panel1.Visible",    "TTesti.Caption",    "Memo1.Lines",  "CheckBox1.Checked",
                                "CheckBox1.Enabled", "TrackBar1.Position"};
     auto& storage = *new FormStorage(form, kKey, QStringLiteral("Koko"), false, names);
     storage.save();
@@ -273,8 +299,7 @@ TEST_F(FormStorageTest, PlainWidgetsThroughTheStandInNames)
     delete form;
 }
 
-TEST_F(FormStorageTest, WindowPlaceOnlyWhenStored)
-{
+TEST_F(FormStorageTest, WindowPlaceOnlyWhenStored) {
     TestForm t(kProbeProperties, true);
     t.form->move(10, 20);
     t.form->resize(300, 200);
@@ -298,8 +323,7 @@ TEST_F(FormStorageTest, WindowPlaceOnlyWhenStored)
     }
 }
 
-TEST_F(FormStorageTest, NewerVersionThanStoredLoadsNothing)
-{
+TEST_F(FormStorageTest, NewerVersionThanStoredLoadsNothing) {
     store(QStringLiteral("Probe1_Number"), QStringLiteral("7"));
     TestForm t({QStringLiteral("Probe1.Number")});
     auto* newer = new FormStorage(t.form, kKey, QStringLiteral("Koko"), false, {QStringLiteral("Probe1.Number")}, 1);
@@ -309,8 +333,7 @@ TEST_F(FormStorageTest, NewerVersionThanStoredLoadsNothing)
     EXPECT_EQ(t.probe->property("Number").toInt(), 7);
 }
 
-TEST_F(FormStorageTest, LoadAtCreationAndShowSaveAtAcceptedCloseAndDestruction)
-{
+TEST_F(FormStorageTest, LoadAtCreationAndShowSaveAtAcceptedCloseAndDestruction) {
     store(QStringLiteral("Probe1_Number"), QStringLiteral("1"));
     auto* t = new TestForm;
     t->storage->attach();

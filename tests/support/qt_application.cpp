@@ -4,8 +4,7 @@
 
 namespace arkivo::test {
 
-QApplication* ensureApplication()
-{
+QApplication* ensureApplication() {
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
         return app;
     static int argc = 1;
