@@ -5,6 +5,7 @@
 #include "backup_fixture.h"
 #include "fakes.h"
 #include "qt_application.h"
+#include "settings/app_link.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -195,7 +196,23 @@ TEST_F(BackupDialog, FloppyPathAndVolumeSizeSetTheVolumeLimit) {
     QDir::setCurrent(cwd);
 }
 
+// The control panel's handle, as the dialog sees it.
+class HandlePanel final : public arkivo::PanelLink {
+public:
+    HandlePanel() { arkivo::setPanelLink(this); }
+    ~HandlePanel() override { arkivo::setPanelLink(nullptr); }
+    bool markChecked(const QString&) const override { return false; }
+    void setMarkChecked(const QString&, bool) override {}
+    void setAlarmIndicator(int, bool) override {}
+    void setHandleGrey() override {}
+    void setHandleNavy() override { ++navy; }
+    QPixmap backgroundPicture() const override { return {}; }
+    QWidget* panelWindow() const override { return nullptr; }
+    int navy = 0;
+};
+
 TEST_F(BackupDialog, CloseDuringARunAsksAndStops) {
+    HandlePanel panel;
     put("src/iso.txt", text(3000000));
     TForm2 form;
     form.show();
@@ -203,19 +220,34 @@ TEST_F(BackupDialog, CloseDuringARunAsksAndStops) {
     form.Button1Click();
     services.dialogs.answers = {Answer::Yes};
     bool busyWhenAsked = false;
-    QTimer::singleShot(0, &form, [&] {
+    bool barShown = false;
+    QString fileShown;
+    // A zero timer runs whenever the engine lets events through between blocks;
+    // a few blocks in, the user clicks "Sulje".
+    QTimer tick;
+    int ticks = 0;
+    QObject::connect(&tick, &QTimer::timeout, &form, [&] {
+        if (++ticks != 5)
+            return;
         busyWhenAsked = form.Backupfile1.IsBusy();
+        barShown = form.ProgressBar1->isVisible();
+        fileShown = form.Label1->text();
         form.BtnCancel->click();
     });
+    tick.start(0);
     services.dialogs.fileNames = {path("k.var")};
     form.Button2Click();
     EXPECT_TRUE(busyWhenAsked);
+    EXPECT_TRUE(barShown);
+    EXPECT_EQ(fileShown, path("src/iso.txt"));
+    EXPECT_FALSE(form.ProgressBar1->isVisible());
     EXPECT_TRUE(services.dialogs.log.contains("yesno: Arkivo-varoitus | Tahdotko keskeyttää toiminnon?"));
     EXPECT_EQ(messages(), QStringList{"Varmuuskopiointi keskeytyi!"});
     EXPECT_FALSE(QFileInfo::exists(path("k.var")));
     EXPECT_TRUE(form.isVisible()); // stopping is not closing
     form.BtnCancel->click();
     EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(panel.navy, 1); // the panel's handle turns navy again at close
 }
 
 } // namespace
