@@ -13,9 +13,7 @@
 
 namespace arkivo::alarms {
 
-AjastinPage::AjastinPage(QWidget* parent)
-    : QWidget(parent), m_countdown([this](bool on) { emit ringingChanged(on); })
-{
+AjastinPage::AjastinPage(QWidget* parent) : QWidget(parent), m_countdown([this](bool on) { emit ringingChanged(on); }) {
     setObjectName(QStringLiteral("AjastinPage"));
     const int w = 313;
 
@@ -61,7 +59,8 @@ AjastinPage::AjastinPage(QWidget* parent)
     };
     const int bw = (w - 32 - 3 * 4) / 4;
     for (int i = 0; i < 4; ++i) {
-        auto* b = new controls::LedButton(QString::fromLatin1(leds[i].name), QString::fromUtf8(leds[i].caption), bottom);
+        auto* b =
+            new controls::LedButton(QString::fromLatin1(leds[i].name), QString::fromUtf8(leds[i].caption), bottom);
         b->setToolTip(QString::fromUtf8(leds[i].hint));
         b->setGeometry(16 + i * (bw + 4), 104, bw, 44);
         connect(b, &QAbstractButton::clicked, this, leds[i].click);
@@ -75,54 +74,46 @@ AjastinPage::AjastinPage(QWidget* parent)
     connect(KZTimeCounter1, &QTimer::timeout, this, &AjastinPage::CounterTimer);
 }
 
-void AjastinPage::lightsOffExcept(int keep)
-{
+void AjastinPage::lightsOffExcept(int keep) {
     for (int i = 0; i < 4; ++i)
         if (i != keep)
             m_buttons[i]->setLightOn(false);
 }
 
-void AjastinPage::KaynnistaClick()
-{
+void AjastinPage::KaynnistaClick() {
     TimerEx1->setEnabled(true);
     m_countdown.startPressed();
     lightsOffExcept(0);
 }
 
-void AjastinPage::PysaytaClick()
-{
+void AjastinPage::PysaytaClick() {
     m_countdown.stopPressed();
     lightsOffExcept(1);
 }
 
-void AjastinPage::NollaaClick()
-{
+void AjastinPage::NollaaClick() {
     m_countdown.resetPressed();
     lightsOffExcept(2);
 }
 
-void AjastinPage::SuljeClick()
-{
+void AjastinPage::SuljeClick() {
     emit closeRequested();
     lightsOffExcept(3);
     m_countdown.closePressed();
     TimerEx1->setEnabled(false);
 }
 
-void AjastinPage::windowClosed()
-{
+void AjastinPage::windowClosed() {
     m_countdown.windowClosed();
     TimerEx1->setEnabled(false);
 }
 
-void AjastinPage::CounterTimer()
-{
+void AjastinPage::CounterTimer() {
     m_countdown.displayTick();
     LCDLabel2->setCaption(m_countdown.display());
 }
 
-void AjastinPage::TimerEx1Timer()
-{
+void AjastinPage::TimerEx1Timer() {
     m_countdown.comparisonTick();
 }
 

@@ -12,8 +12,7 @@
 
 namespace arkivo::alarms {
 
-void ringAlarm(const QString& title, const QColor& color)
-{
+void ringAlarm(const QString& title, const QColor& color) {
     TPiip* piip = TPiip::instance();
     TKello* kello = TKello::instance();
     if (!piip || !kello)
@@ -22,8 +21,7 @@ void ringAlarm(const QString& title, const QColor& color)
     kello->Timer1->setEnabled(true);
 }
 
-void defaultBeep()
-{
+void defaultBeep() {
     try {
         sound::PlayTone(880, 150);
     } catch (const std::exception&) {
@@ -31,8 +29,7 @@ void defaultBeep()
     }
 }
 
-AlarmHost windowHost()
-{
+AlarmHost windowHost() {
     AlarmHost host;
     host.ring = ringAlarm;
     host.beep = defaultBeep;

@@ -26,23 +26,21 @@ const char* const kBrowseNames[3] = {"SoundFileBrowseButton", "TextFileBrowseBut
 const char* const kBrowseCaptions[3] = {"S&elaa", "Se&laa", "Sel&aa"};
 const char* const kTestNames[3] = {"SoundFilePlayButton", "TextFilePlaybutton", "PiipTextFilePlaybutton"};
 
-const QString kSoundFilter = QStringLiteral(
-    "MP3-ääni (*.mp3)|*.mp3|Wav-ääni (*.wav)|*.wav|Multimedia (*.avi)|*.avi|Kaikki tiedostot (*.*)|*.*");
+const QString kSoundFilter =
+    QStringLiteral("MP3-ääni (*.mp3)|*.mp3|Wav-ääni (*.wav)|*.wav|Multimedia (*.avi)|*.avi|Kaikki tiedostot (*.*)|*.*");
 const QString kShownFilter = QStringLiteral(
     "tekstitiedosto (*.txt)|*.txt|rtf-tiedosto (*.rtf)|*.rtf|Word-tiedosto (*.doc)|*.doc|html-tiedosto (*.htm, "
     "*.html)|*.htm; *.html|bmp-kuva (*.bmp)|*.bmp|jpeg-kuva (*.jpg, *jpeg)|*.jpg; *.jpeg|tif-kuva "
     "(*.tif)|*.tif|gif-kuva tai animaatio (*.gif)|*.gif|kaikki tiedostot (*.*)|*.*");
 
-QGroupBox* makeBox(const QString& name, const QString& title, QWidget* parent, const QRect& geometry)
-{
+QGroupBox* makeBox(const QString& name, const QString& title, QWidget* parent, const QRect& geometry) {
     auto* box = new QGroupBox(title, parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
     return box;
 }
 
-void setTextColour(QWidget* w, const QColor& c)
-{
+void setTextColour(QWidget* w, const QColor& c) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, c);
     p.setColor(QPalette::Text, c);
@@ -52,20 +50,18 @@ void setTextColour(QWidget* w, const QColor& c)
 } // namespace
 
 AlarmPage::AlarmPage(ThreeStepAlarm* alarm, const AlarmPageLook& look, QWidget* parent)
-    : QWidget(parent), m_alarm(alarm)
-{
+    : QWidget(parent), m_alarm(alarm) {
     build(look);
     bind();
 }
 
-void AlarmPage::build(const AlarmPageLook& look)
-{
+void AlarmPage::build(const AlarmPageLook& look) {
     const int w = 297;
     resize(w, kHeight);
     setAutoFillBackground(false);
 
-    m_boxes[0] = makeBox(QStringLiteral("GroupBox1"), QStringLiteral("VAIHE1:  Hälytysajan asetus"), this,
-                         QRect(0, 0, w, 56));
+    m_boxes[0] =
+        makeBox(QStringLiteral("GroupBox1"), QStringLiteral("VAIHE1:  Hälytysajan asetus"), this, QRect(0, 0, w, 56));
     QFont pickerFont = font();
     pickerFont.setBold(true);
     pickerFont.setPixelSize(look.pickerPixels);
@@ -149,9 +145,9 @@ void AlarmPage::build(const AlarmPageLook& look)
     for (QGroupBox* box : m_boxes)
         setTextColour(box, look.background.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black));
     // Edits and pickers keep their own white ground whatever colour the panel behind them takes.
-    for (QWidget* w : {static_cast<QWidget*>(m_edits[0]), static_cast<QWidget*>(m_edits[1]),
-                       static_cast<QWidget*>(m_edits[2]), static_cast<QWidget*>(m_timePicker),
-                       static_cast<QWidget*>(m_datePicker)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_edits[0]), static_cast<QWidget*>(m_edits[1]), static_cast<QWidget*>(m_edits[2]),
+          static_cast<QWidget*>(m_timePicker), static_cast<QWidget*>(m_datePicker)}) {
         QPalette p = w->palette();
         p.setColor(QPalette::Base, Qt::white);
         p.setColor(QPalette::Window, Qt::white);
@@ -162,12 +158,10 @@ void AlarmPage::build(const AlarmPageLook& look)
     setTextColour(m_switch, Qt::red);
 }
 
-void AlarmPage::bind()
-{
+void AlarmPage::bind() {
     for (int form = 0; form < 3; ++form) {
-        connect(m_edits[form], &QLineEdit::textChanged, this, [this, form](const QString& text) {
-            m_alarm->setPath(form, text);
-        });
+        connect(m_edits[form], &QLineEdit::textChanged, this,
+                [this, form](const QString& text) { m_alarm->setPath(form, text); });
         connect(m_browse[form], &QAbstractButton::clicked, this, [this, form] { browse(form); });
         connect(m_test[form], &QAbstractButton::clicked, this, [this, form] { test(form); });
     }
@@ -203,21 +197,18 @@ void AlarmPage::bind()
     showMoment();
 }
 
-void AlarmPage::showMoment()
-{
+void AlarmPage::showMoment() {
     QSignalBlocker blockTime(m_timePicker);
     QSignalBlocker blockDate(m_datePicker);
     m_timePicker->setTime(m_alarm->moment().time());
     m_datePicker->setDate(m_alarm->moment().date());
 }
 
-QList<controls::KamButton*> AlarmPage::formButtons() const
-{
+QList<controls::KamButton*> AlarmPage::formButtons() const {
     return {m_browse[0], m_test[0], m_browse[1], m_test[1], m_browse[2], m_test[2]};
 }
 
-void AlarmPage::browse(int form)
-{
+void AlarmPage::browse(int form) {
     const QString title = form == 0 ? QStringLiteral("Valitse hälytysääni") : QString();
     const QString filter = dialogFilter(form == 0 ? kSoundFilter : kShownFilter);
     const QString file = platform::dialogs().openFileName(title, m_alarm->dialogFolder(form), filter);
@@ -226,8 +217,7 @@ void AlarmPage::browse(int form)
     m_alarm->hideInfoPanel();
 }
 
-void AlarmPage::test(int form)
-{
+void AlarmPage::test(int form) {
     try {
         m_alarm->test(form);
     } catch (const std::exception& e) {

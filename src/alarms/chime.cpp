@@ -2,8 +2,7 @@
 
 namespace arkivo::alarms {
 
-QString chimeText(const QTime& time)
-{
+QString chimeText(const QTime& time) {
     return QString::number(time.minute()) + QString::number(time.second());
 }
 

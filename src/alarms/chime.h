@@ -9,6 +9,8 @@ namespace arkivo::alarms {
 // other without leading zeros, which reads "00" only at minute 0, second 0
 // (minute 10, second 0 reads "100").
 QString chimeText(const QTime& time);
-inline bool isFullHour(const QTime& time) { return chimeText(time) == QLatin1String("00"); }
+inline bool isFullHour(const QTime& time) {
+    return chimeText(time) == QLatin1String("00");
+}
 
 } // namespace arkivo::alarms

@@ -7,16 +7,14 @@ namespace arkivo::alarms {
 
 namespace {
 
-QString normalisedPatterns(QString patterns)
-{
+QString normalisedPatterns(QString patterns) {
     patterns.replace(u';', u' ').replace(u',', u' ');
     return patterns.simplified();
 }
 
 } // namespace
 
-QString dialogFilter(const QString& pairs)
-{
+QString dialogFilter(const QString& pairs) {
     const QStringList parts = pairs.split(u'|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {

@@ -24,8 +24,7 @@ constexpr int kHeight = 421;
 
 using namespace arkivo;
 
-TKello::TKello(QWidget* parent) : QWidget(parent)
-{
+TKello::TKello(QWidget* parent) : QWidget(parent) {
     g_kello = this;
     setObjectName(QStringLiteral("Kello"));
     setWindowTitle(QStringLiteral("Herätyskello"));
@@ -61,19 +60,16 @@ TKello::TKello(QWidget* parent) : QWidget(parent)
     startUp();
 }
 
-TKello::~TKello()
-{
+TKello::~TKello() {
     if (g_kello == this)
         g_kello = nullptr;
 }
 
-TKello* TKello::instance()
-{
+TKello* TKello::instance() {
     return g_kello;
 }
 
-void TKello::build()
-{
+void TKello::build() {
     resize(kWidth, kHeight);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -155,8 +151,7 @@ void TKello::build()
     m_chimeLabel->hide();
 }
 
-void TKello::startUp()
-{
+void TKello::startUp() {
     // A step that fails ends the start-up there; the program goes on.
     try {
         if (!m_alarm->startUpSteps(platform::programFolder()))
@@ -167,8 +162,7 @@ void TKello::startUp()
     }
 }
 
-void TKello::applyChimeMarks()
-{
+void TKello::applyChimeMarks() {
     // The panel's three marks act as one choice, so at most one chime runs.
     PanelLink* link = panelLink();
     if (!link)

@@ -23,8 +23,7 @@
 
 using namespace arkivo;
 
-void TKello::showEvent(QShowEvent* event)
-{
+void TKello::showEvent(QShowEvent* event) {
     // The stored chime states were just restored; the panel's marks have the last word.
     applyChimeMarks();
     resize(width(), 421);
@@ -40,8 +39,7 @@ void TKello::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void TKello::copyBackground()
-{
+void TKello::copyBackground() {
     PanelLink* link = panelLink();
     if (!link)
         return;
@@ -50,23 +48,20 @@ void TKello::copyBackground()
         Image1->setPixmap(picture);
 }
 
-void TKello::closeEvent(QCloseEvent* event)
-{
+void TKello::closeEvent(QCloseEvent* event) {
     Timer3->setEnabled(false);
     m_ajastin->windowClosed();
     QWidget::closeEvent(event);
 }
 
-bool TKello::event(QEvent* event)
-{
+bool TKello::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         if (PanelLink* link = panelLink())
             link->setHandleGrey();
     return QWidget::event(event);
 }
 
-void TKello::keyPressEvent(QKeyEvent* event)
-{
+void TKello::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         platform::help().show(m_ajastin->isVisible() ? QStringLiteral("Ajastin") : QStringLiteral("Herätyskello"));
         return;
@@ -74,32 +69,27 @@ void TKello::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void TKello::Timer3Timer()
-{
+void TKello::Timer3Timer() {
     LCDLabel1->setCaption(fi::formatDateTime(QStringLiteral("hh:mm:ss dd.mm.yy"), platform::clock().now()));
 }
 
-void TKello::Timer1Timer()
-{
+void TKello::Timer1Timer() {
     if (m_ajastin->isVisible())
         if (TPiip* piip = TPiip::instance())
             piip->showAlarm(QStringLiteral("AJASTIN"));
     sound::PlayNotationReported(sound::NamedTune(QStringLiteral("Kello")));
 }
 
-void TKello::silence()
-{
+void TKello::silence() {
     Timer1->setEnabled(false);
     m_ajastin->silenced();
 }
 
-void TKello::stopRinging()
-{
+void TKello::stopRinging() {
     Timer1->setEnabled(false);
 }
 
-void TKello::TimerTasaTuntiPieniTimer()
-{
+void TKello::TimerTasaTuntiPieniTimer() {
     try {
         m_chimeLabel->setText(alarms::chimeText(platform::clock().now().time()));
         if (m_chimeLabel->text() != QLatin1String("00"))
@@ -114,15 +104,13 @@ void TKello::TimerTasaTuntiPieniTimer()
     }
 }
 
-void TKello::TimerTasaTuntiIsoTimer()
-{
+void TKello::TimerTasaTuntiIsoTimer() {
     m_chimeLabel->setText(alarms::chimeText(platform::clock().now().time()));
     if (m_chimeLabel->text() == QLatin1String("00"))
         sound::PlayNotationReported(sound::NamedTune(QStringLiteral("Tasa")));
 }
 
-void TKello::openAjastin()
-{
+void TKello::openAjastin() {
     m_toolbar->hide();
     m_displayFrame->hide();
     m_alarmPage->hide();
@@ -132,8 +120,7 @@ void TKello::openAjastin()
     setWindowTitle(QStringLiteral("Ajastin"));
 }
 
-void TKello::closeAjastin()
-{
+void TKello::closeAjastin() {
     m_ajastin->hide();
     m_toolbar->show();
     m_displayFrame->show();

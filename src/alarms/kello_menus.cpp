@@ -7,8 +7,8 @@
 #include "controls/kam_button.h"
 #include "controls/speed_button.h"
 
-#include <QDateEdit>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,8 +18,7 @@ using namespace arkivo;
 using alarms::addColorItem;
 using alarms::addFontItem;
 
-void TKello::buildMenus()
-{
+void TKello::buildMenus() {
     alarms::AlarmPage* page = m_alarmPage;
     const QList<QWidget*> pickers = {page->timePicker(), page->datePicker()};
     QList<QWidget*> edits;
@@ -29,9 +28,8 @@ void TKello::buildMenus()
 
     m_colorMenu = new QMenu(this);
     m_colorMenu->setObjectName(QStringLiteral("VaritMenu"));
-    addColorItem(m_colorMenu, QStringLiteral("&Tausta"), QStringLiteral("T"), [this](const QColor& c) {
-        alarms::setBackground(ProPanel1, c);
-    });
+    addColorItem(m_colorMenu, QStringLiteral("&Tausta"), QStringLiteral("T"),
+                 [this](const QColor& c) { alarms::setBackground(ProPanel1, c); });
     addColorItem(m_colorMenu, QStringLiteral("&Hälytysajan asetus"), QStringLiteral("H"), [pickers](const QColor& c) {
         for (QWidget* w : pickers)
             alarms::setBackground(w, c);

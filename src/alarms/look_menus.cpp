@@ -11,15 +11,13 @@
 namespace arkivo::alarms {
 
 namespace {
-QString itemText(const QString& caption, const QString& shortcutText)
-{
+QString itemText(const QString& caption, const QString& shortcutText) {
     return shortcutText.isEmpty() ? caption : caption + u'\t' + shortcutText;
 }
 } // namespace
 
 QAction* addColorItem(QMenu* menu, const QString& caption, const QString& shortcutText,
-                      std::function<void(const QColor&)> apply)
-{
+                      std::function<void(const QColor&)> apply) {
     QAction* action = menu->addAction(itemText(caption, shortcutText));
     QObject::connect(action, &QAction::triggered, menu, [apply] {
         try {
@@ -32,8 +30,7 @@ QAction* addColorItem(QMenu* menu, const QString& caption, const QString& shortc
     return action;
 }
 
-QAction* addFontItem(QMenu* menu, const QString& caption, const QString& shortcutText, QList<QWidget*> widgets)
-{
+QAction* addFontItem(QMenu* menu, const QString& caption, const QString& shortcutText, QList<QWidget*> widgets) {
     QAction* action = menu->addAction(itemText(caption, shortcutText));
     QObject::connect(action, &QAction::triggered, menu, [widgets] {
         if (widgets.isEmpty())
@@ -45,8 +42,7 @@ QAction* addFontItem(QMenu* menu, const QString& caption, const QString& shortcu
     return action;
 }
 
-void setBackground(QWidget* widget, const QColor& color)
-{
+void setBackground(QWidget* widget, const QColor& color) {
     if (widget->metaObject()->indexOfProperty("Color") >= 0) {
         widget->setProperty("Color", color);
         return;
@@ -58,8 +54,7 @@ void setBackground(QWidget* widget, const QColor& color)
     widget->setAutoFillBackground(true);
 }
 
-void showHelp(const QString& keyword)
-{
+void showHelp(const QString& keyword) {
     platform::help().show(keyword);
 }
 

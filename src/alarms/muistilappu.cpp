@@ -33,12 +33,12 @@ constexpr int kWidth = 332;
 constexpr int kHeight = 460;
 const QColor kNavy(0, 0, 0x80);
 const QColor kMaroon(0x80, 0, 0);
-const QString kNoteFilter = QStringLiteral("rtf-tiedosto (*.rtf)|*.rtf|tekstitiedosto (*.txt)|*.txt|kaikki tiedostot (*.*)|*.*");
+const QString kNoteFilter =
+    QStringLiteral("rtf-tiedosto (*.rtf)|*.rtf|tekstitiedosto (*.txt)|*.txt|kaikki tiedostot (*.*)|*.*");
 
 } // namespace
 
-Muistilappu::Muistilappu(Which which, QWidget* parent) : QWidget(parent), m_which(which)
-{
+Muistilappu::Muistilappu(Which which, QWidget* parent) : QWidget(parent), m_which(which) {
     const bool first = which == Which::First;
     setObjectName(first ? QStringLiteral("Muistilappua") : QStringLiteral("Muistilappub"));
     setWindowTitle(first ? QStringLiteral("Muistilappu 1") : QStringLiteral("Muistilappu 2"));
@@ -59,8 +59,7 @@ Muistilappu::Muistilappu(Which which, QWidget* parent) : QWidget(parent), m_whic
     startUp();
 }
 
-void Muistilappu::build()
-{
+void Muistilappu::build() {
     resize(kWidth, kHeight);
     setCursor(Qt::PointingHandCursor);
     if (QScreen* screen = this->screen())
@@ -92,8 +91,8 @@ void Muistilappu::build()
     // The text keeps 10 pixels from every edge, also after a resize.
     RichEdit1->document()->setDocumentMargin(10);
     RichEdit1->setToolTip(QStringLiteral("Kirjoita tähän lapulle."));
-    PageControl1->addTab(RichEdit1, m_which == Which::First ? QStringLiteral("Muistilappu 1")
-                                                            : QStringLiteral("Muistilappu 2"));
+    PageControl1->addTab(RichEdit1,
+                         m_which == Which::First ? QStringLiteral("Muistilappu 1") : QStringLiteral("Muistilappu 2"));
     buildAlarmTab();
     buildColorTab();
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
@@ -106,8 +105,7 @@ void Muistilappu::build()
     });
 }
 
-void Muistilappu::buildHeader()
-{
+void Muistilappu::buildHeader() {
     Panel2 = new QWidget(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setGeometry(0, 0, kWidth, m_which == Which::First ? 31 : 28);
@@ -152,8 +150,7 @@ void Muistilappu::buildHeader()
     RxCalcEdit1->setGeometry(x + 108, y, kWidth - x - 112, 24);
 }
 
-void Muistilappu::buildAlarmTab()
-{
+void Muistilappu::buildAlarmTab() {
     const bool first = m_which == Which::First;
     const QColor panel = first ? kNavy : kMaroon;
     ProPanel1 = new QWidget;
@@ -184,14 +181,13 @@ void Muistilappu::buildAlarmTab()
     PageControl1->addTab(ProPanel1, QStringLiteral("Hälytyskello"));
 }
 
-void Muistilappu::attachStorage()
-{
-    QStringList stored = {"RichEdit1.Lines",      "RichEdit1.Font",       "RichEdit1.Color",
-                          "Panel2.Color",         "DateEdit1.Color",      "DateEdit1.Font",
-                          "RxCalcEdit1.Color",    "RxCalcEdit1.Font",     "FontDialog1.Font",
-                          "OpenDialog1.FileName", "OpenDialog1.Filter",   "OpenDialog1.Name",
-                          "SaveDialog1.FileName", "SaveDialog1.Filter",   "SaveDialog1.Name",
-                          "ProPanel1.Color",      "ProPanel2.Color",      "AlarmComingUpCheckBox.Font",
+void Muistilappu::attachStorage() {
+    QStringList stored = {"RichEdit1.Lines",       "RichEdit1.Font",       "RichEdit1.Color",
+                          "Panel2.Color",          "DateEdit1.Color",      "DateEdit1.Font",
+                          "RxCalcEdit1.Color",     "RxCalcEdit1.Font",     "FontDialog1.Font",
+                          "OpenDialog1.FileName",  "OpenDialog1.Filter",   "OpenDialog1.Name",
+                          "SaveDialog1.FileName",  "SaveDialog1.Filter",   "SaveDialog1.Name",
+                          "ProPanel1.Color",       "ProPanel2.Color",      "AlarmComingUpCheckBox.Font",
                           "AlarmDatePicker.Color", "AlarmTimePicker.Color"};
     for (int i = 1; i <= 6; ++i)
         stored << QStringLiteral("GroupBox%1.Font").arg(i);
@@ -212,8 +208,7 @@ void Muistilappu::attachStorage()
     FormStorage1->attach();
 }
 
-void Muistilappu::startUp()
-{
+void Muistilappu::startUp() {
     // A failing step ends the start-up there; the program goes on.
     try {
         if (m_alarm->startUpSteps(platform::programFolder()))
@@ -227,8 +222,7 @@ void Muistilappu::startUp()
                 takeOutOfService();
 }
 
-void Muistilappu::takeOutOfService()
-{
+void Muistilappu::takeOutOfService() {
     m_outOfService = true;
     m_alarm->trigger().stop();
     m_clockTimer->setEnabled(false);
@@ -236,8 +230,7 @@ void Muistilappu::takeOutOfService()
     setEnabled(false);
 }
 
-void Muistilappu::setVisible(bool visible)
-{
+void Muistilappu::setVisible(bool visible) {
     if (visible && m_outOfService)
         return;
     QWidget::setVisible(visible);

@@ -34,8 +34,7 @@
 
 using namespace arkivo;
 
-void Muistilappu::buildColorTab()
-{
+void Muistilappu::buildColorTab() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet3"));
     auto* heading = new QLabel(QStringLiteral("Valitse sopivat värit"), page);
@@ -89,7 +88,8 @@ void Muistilappu::buildColorTab()
     for (int i = 0; i < 9; ++i) {
         auto* label = new QLabel(QString::fromUtf8(rows[i].label), page);
         label->setGeometry(14, 46 + i * 36, 170, 28);
-        auto* button = new controls::KamButton(QStringLiteral("KamButton%1").arg(i + 1), QStringLiteral("Valitse väri"), page);
+        auto* button =
+            new controls::KamButton(QStringLiteral("KamButton%1").arg(i + 1), QStringLiteral("Valitse väri"), page);
         button->setGeometry(196, 46 + i * 36, 110, 28);
         m_colorButtons << button;
         const auto apply = rows[i].apply;
@@ -107,8 +107,7 @@ void Muistilappu::buildColorTab()
     PageControl1->addTab(page, QStringLiteral("Värit"));
 }
 
-void Muistilappu::buildMenus()
-{
+void Muistilappu::buildMenus() {
     using alarms::addColorItem;
     using alarms::addFontItem;
     alarms::AlarmPage* page = m_alarmPage;
@@ -152,7 +151,8 @@ void Muistilappu::buildMenus()
     for (int i = 0; i < 3; ++i)
         addFontItem(clock, QString::fromLatin1(titles[i]), QString::fromLatin1(keys[i]), {page->groupBox(i + 4)});
     addFontItem(clock, QStringLiteral("&Tiedostopolut"), QStringLiteral("T"), edits);
-    addFontItem(clock, QStringLiteral("H&älytys päälle"), QStringLiteral("Ä"), {static_cast<QWidget*>(page->switchBox())});
+    addFontItem(clock, QStringLiteral("H&älytys päälle"), QStringLiteral("Ä"),
+                {static_cast<QWidget*>(page->switchBox())});
 
     // The edit menu, as the editor's context menu.
     m_editMenu = new QMenu(this);
@@ -181,8 +181,7 @@ void Muistilappu::buildMenus()
             [] { alarms::showHelp(QStringLiteral("Muistilaput")); });
 }
 
-void Muistilappu::OpenClick()
-{
+void Muistilappu::OpenClick() {
     if (m_which == Which::Second && RichEdit1->document()->isModified()) {
         const auto answer = platform::dialogs().askYesNoCancel(QStringLiteral("Tiedosto muuttunut. Tallennetaanko?"),
                                                                QStringLiteral("Arkivo-viesti"));
@@ -192,7 +191,8 @@ void Muistilappu::OpenClick()
             SaveClick();
     }
     OpenDialog1->fileName.clear();
-    const QString file = platform::dialogs().openFileName(QString(), QString(), alarms::dialogFilter(OpenDialog1->filter));
+    const QString file =
+        platform::dialogs().openFileName(QString(), QString(), alarms::dialogFilter(OpenDialog1->filter));
     if (file.isEmpty())
         return;
     OpenDialog1->fileName = file;
@@ -205,11 +205,10 @@ void Muistilappu::OpenClick()
     SaveDialog1->fileName = file;
 }
 
-void Muistilappu::SaveClick()
-{
-    const QString file = platform::dialogs().saveFileName(QString(), QFileInfo(SaveDialog1->fileName).path(),
-                                                          alarms::dialogFilter(SaveDialog1->filter),
-                                                          QStringLiteral("rtf"));
+void Muistilappu::SaveClick() {
+    const QString file =
+        platform::dialogs().saveFileName(QString(), QFileInfo(SaveDialog1->fileName).path(),
+                                         alarms::dialogFilter(SaveDialog1->filter), QStringLiteral("rtf"));
     if (!file.isEmpty()) {
         SaveDialog1->fileName = file;
         const alarms::NoteResult result = alarms::saveNote(file, *RichEdit1->document());
@@ -219,8 +218,7 @@ void Muistilappu::SaveClick()
     RichEdit1->document()->setModified(false);
 }
 
-void Muistilappu::PrintClick()
-{
+void Muistilappu::PrintClick() {
     QPrinter printer;
     if (!platform::dialogs().print(printer))
         return;
@@ -228,8 +226,7 @@ void Muistilappu::PrintClick()
     RichEdit1->document()->print(&printer);
 }
 
-void Muistilappu::showEvent(QShowEvent* event)
-{
+void Muistilappu::showEvent(QShowEvent* event) {
     PageControl1->setCurrentIndex(0);
     m_clockTimer->setEnabled(true);
     if (!m_alarm->switchOn())
@@ -242,14 +239,12 @@ void Muistilappu::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void Muistilappu::closeEvent(QCloseEvent* event)
-{
+void Muistilappu::closeEvent(QCloseEvent* event) {
     m_clockTimer->setEnabled(false);
     QWidget::closeEvent(event);
 }
 
-void Muistilappu::keyPressEvent(QKeyEvent* event)
-{
+void Muistilappu::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         alarms::showHelp(QStringLiteral("Muistilaput"));
         return;
@@ -257,8 +252,7 @@ void Muistilappu::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-bool Muistilappu::event(QEvent* event)
-{
+bool Muistilappu::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         if (PanelLink* link = panelLink())
             link->setHandleGrey();

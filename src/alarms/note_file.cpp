@@ -9,8 +9,7 @@
 
 namespace arkivo::alarms {
 
-NoteResult loadNote(const QString& path, QTextDocument* document)
-{
+NoteResult loadNote(const QString& path, QTextDocument* document) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {false, QStringLiteral("Tiedostoa \"%1\" ei voi avata: %2").arg(path, file.errorString())};
@@ -38,8 +37,7 @@ NoteResult loadNote(const QString& path, QTextDocument* document)
     return {};
 }
 
-NoteResult saveNote(const QString& path, const QTextDocument& document)
-{
+NoteResult saveNote(const QString& path, const QTextDocument& document) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, QStringLiteral("Tiedostoa \"%1\" ei voi tallentaa: %2").arg(path, file.errorString())};

@@ -29,9 +29,7 @@ class FileDialogState : public QObject {
     Q_PROPERTY(QString Filter MEMBER filter)
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName)
 public:
-    FileDialogState(const QString& name, const QString& filter, QObject* parent)
-        : QObject(parent), filter(filter)
-    {
+    FileDialogState(const QString& name, const QString& filter, QObject* parent) : QObject(parent), filter(filter) {
         setObjectName(name);
     }
     QString fileName;
@@ -43,8 +41,7 @@ class FontDialogState : public QObject {
     Q_OBJECT
     Q_PROPERTY(QFont Font MEMBER font)
 public:
-    FontDialogState(const QString& name, const QFont& font, QObject* parent) : QObject(parent), font(font)
-    {
+    FontDialogState(const QString& name, const QFont& font, QObject* parent) : QObject(parent), font(font) {
         setObjectName(name);
     }
     QFont font;

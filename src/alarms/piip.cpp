@@ -13,8 +13,7 @@ namespace {
 TPiip* g_piip = nullptr;
 }
 
-TPiip::TPiip(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool)
-{
+TPiip::TPiip(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool) {
     setObjectName(QStringLiteral("Piip"));
     setWindowTitle(QStringLiteral("HERÄTYSKELLO"));
     setFixedSize(121, 93);
@@ -54,19 +53,16 @@ TPiip::TPiip(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint | Qt::Wi
     g_piip = this;
 }
 
-TPiip::~TPiip()
-{
+TPiip::~TPiip() {
     if (g_piip == this)
         g_piip = nullptr;
 }
 
-TPiip* TPiip::instance()
-{
+TPiip* TPiip::instance() {
     return g_piip;
 }
 
-void TPiip::showAlarm(const QString& title, const QColor& color)
-{
+void TPiip::showAlarm(const QString& title, const QColor& color) {
     ProLabel1->setText(title);
     if (color.isValid()) {
         QPalette lp = ProLabel1->palette();
@@ -77,21 +73,18 @@ void TPiip::showAlarm(const QString& title, const QColor& color)
     raise();
 }
 
-void TPiip::SammutaButtonClick()
-{
+void TPiip::SammutaButtonClick() {
     close();
     if (TKello* kello = TKello::instance())
         kello->silence();
 }
 
-void TPiip::SammutaButtonMouseEnter()
-{
+void TPiip::SammutaButtonMouseEnter() {
     if (TKello* kello = TKello::instance())
         kello->stopRinging();
 }
 
-void TPiip::paintEvent(QPaintEvent*)
-{
+void TPiip::paintEvent(QPaintEvent*) {
     // The raised frame.
     QPainter p(this);
     const QRect r = rect().adjusted(0, 0, -1, -1);
@@ -103,8 +96,7 @@ void TPiip::paintEvent(QPaintEvent*)
     p.drawLine(r.topRight(), r.bottomRight());
 }
 
-bool TPiip::event(QEvent* event)
-{
+bool TPiip::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         if (arkivo::PanelLink* link = arkivo::panelLink())
             link->setHandleGrey();

@@ -19,28 +19,36 @@ const QString kCaptionOn = QStringLiteral("&Hälytys päällä");
 
 const char* const ThreeStepAlarm::kPathValues[kForms] = {"SoundFileName", "TextFileName", "PiipTextFileName"};
 
-AlarmOwner AlarmOwner::alarmClock()
-{
+AlarmOwner AlarmOwner::alarmClock() {
     // Red again after a note's blue or maroon title.
-    return {QStringLiteral("Software\\Arkivo\\Kello"), QStringLiteral("Hälytys päällä"), 5,
-            QStringLiteral("HERÄTYSKELLO"), QColor(Qt::red), true};
+    return {QStringLiteral("Software\\Arkivo\\Kello"),
+            QStringLiteral("Hälytys päällä"),
+            5,
+            QStringLiteral("HERÄTYSKELLO"),
+            QColor(Qt::red),
+            true};
 }
 
-AlarmOwner AlarmOwner::note1()
-{
-    return {QStringLiteral("Software\\Arkivo\\Muistilaput\\KelloML1"), QStringLiteral("Hälytys päällä1"), 3,
-            QStringLiteral("MUISTILAPPU 1"), QColor(Qt::blue), false};
+AlarmOwner AlarmOwner::note1() {
+    return {QStringLiteral("Software\\Arkivo\\Muistilaput\\KelloML1"),
+            QStringLiteral("Hälytys päällä1"),
+            3,
+            QStringLiteral("MUISTILAPPU 1"),
+            QColor(Qt::blue),
+            false};
 }
 
-AlarmOwner AlarmOwner::note2()
-{
-    return {QStringLiteral("Software\\Arkivo\\Muistilaput2\\KelloML2"), QStringLiteral("Hälytys päällä2"), 4,
-            QStringLiteral("MUISTILAPPU 2"), QColor(0x80, 0, 0), false};
+AlarmOwner AlarmOwner::note2() {
+    return {QStringLiteral("Software\\Arkivo\\Muistilaput2\\KelloML2"),
+            QStringLiteral("Hälytys päällä2"),
+            4,
+            QStringLiteral("MUISTILAPPU 2"),
+            QColor(0x80, 0, 0),
+            false};
 }
 
 ThreeStepAlarm::ThreeStepAlarm(AlarmOwner owner, AlarmHost host, QObject* parent)
-    : QObject(parent), m_owner(std::move(owner)), m_host(std::move(host)), m_caption(kCaptionOff)
-{
+    : QObject(parent), m_owner(std::move(owner)), m_host(std::move(host)), m_caption(kCaptionOff) {
     m_moment = platform::clock().now();
     m_moment.setTime(QTime(m_moment.time().hour(), m_moment.time().minute(), m_moment.time().second()));
     m_trigger.setObjectName(QStringLiteral("Trigger"));
@@ -48,8 +56,7 @@ ThreeStepAlarm::ThreeStepAlarm(AlarmOwner owner, AlarmHost host, QObject* parent
     connect(&m_trigger, &QTimer::timeout, this, &ThreeStepAlarm::pollTick);
 }
 
-void ThreeStepAlarm::pollTick()
-{
+void ThreeStepAlarm::pollTick() {
     try {
         fire();
     } catch (const std::exception& e) {
@@ -58,14 +65,12 @@ void ThreeStepAlarm::pollTick()
     }
 }
 
-bool ThreeStepAlarm::available(int form) const
-{
+bool ThreeStepAlarm::available(int form) const {
     const QString& p = m_paths.at(form);
     return !p.isEmpty() && QFileInfo(p).isFile();
 }
 
-void ThreeStepAlarm::setPath(int form, const QString& text)
-{
+void ThreeStepAlarm::setPath(int form, const QString& text) {
     const QString trimmed = text.trimmed();
     m_paths.at(form) = trimmed;
     m_folders.at(form) = QFileInfo(trimmed).path();
@@ -83,26 +88,22 @@ void ThreeStepAlarm::setPath(int form, const QString& text)
     }
 }
 
-void ThreeStepAlarm::changeDate(const QDate& date)
-{
+void ThreeStepAlarm::changeDate(const QDate& date) {
     m_moment = QDateTime(date, m_moment.time());
     storeAndArm();
 }
 
-void ThreeStepAlarm::changeTime(const QTime& time)
-{
+void ThreeStepAlarm::changeTime(const QTime& time) {
     m_moment = QDateTime(m_moment.date(), time);
     storeAndArm();
 }
 
-void ThreeStepAlarm::setMoment(const QDateTime& moment)
-{
+void ThreeStepAlarm::setMoment(const QDateTime& moment) {
     m_moment = moment;
     emit momentChanged(m_moment);
 }
 
-void ThreeStepAlarm::storeAndArm()
-{
+void ThreeStepAlarm::storeAndArm() {
     platform::registry().writeString(m_owner.key, QStringLiteral("AlarmTime"), momentText(m_moment));
     bool any = false;
     for (int i = 0; i < kForms; ++i)
@@ -111,8 +112,7 @@ void ThreeStepAlarm::storeAndArm()
         m_trigger.start();
 }
 
-void ThreeStepAlarm::setSwitch(bool on)
-{
+void ThreeStepAlarm::setSwitch(bool on) {
     if (on == m_switch)
         return;
     m_switch = on;
@@ -120,8 +120,7 @@ void ThreeStepAlarm::setSwitch(bool on)
     switchHandler();
 }
 
-void ThreeStepAlarm::switchHandler()
-{
+void ThreeStepAlarm::switchHandler() {
     storeAndArm();
     platform::registry().writeBool(m_owner.key, m_owner.switchValue, m_owner.switchValue, m_switch);
     setCaption(kCaptionOff);
@@ -138,8 +137,7 @@ void ThreeStepAlarm::switchHandler()
     }
 }
 
-void ThreeStepAlarm::fire()
-{
+void ThreeStepAlarm::fire() {
     if (!(platform::clock().now() > m_moment))
         return;
     m_trigger.stop();
@@ -150,16 +148,14 @@ void ThreeStepAlarm::fire()
     setCaption(kCaptionOff);
 }
 
-void ThreeStepAlarm::test(int form)
-{
+void ThreeStepAlarm::test(int form) {
     if (form == 2)
         ringForm3();
     else if (available(form))
         formAction(form);
 }
 
-void ThreeStepAlarm::formAction(int form)
-{
+void ThreeStepAlarm::formAction(int form) {
     if (form < 2) {
         if (available(form))
             platform::shell().open(m_paths.at(form));
@@ -168,8 +164,7 @@ void ThreeStepAlarm::formAction(int form)
     ringForm3();
 }
 
-void ThreeStepAlarm::ringForm3()
-{
+void ThreeStepAlarm::ringForm3() {
     auto action = [this] {
         if (available(2))
             platform::shell().open(m_paths.at(2));
@@ -189,32 +184,28 @@ void ThreeStepAlarm::ringForm3()
     }
 }
 
-void ThreeStepAlarm::setCaption(const QString& caption)
-{
+void ThreeStepAlarm::setCaption(const QString& caption) {
     if (caption == m_caption)
         return;
     m_caption = caption;
     emit captionChanged(caption);
 }
 
-void ThreeStepAlarm::showInfoPanel()
-{
+void ThreeStepAlarm::showInfoPanel() {
     if (m_info)
         return;
     m_info = true;
     emit infoPanelChanged(true);
 }
 
-void ThreeStepAlarm::hideInfoPanel()
-{
+void ThreeStepAlarm::hideInfoPanel() {
     if (!m_info)
         return;
     m_info = false;
     emit infoPanelChanged(false);
 }
 
-bool ThreeStepAlarm::startUpSteps(const QString& programFolder)
-{
+bool ThreeStepAlarm::startUpSteps(const QString& programFolder) {
     auto& reg = platform::registry();
     for (int form = 0; form < kForms; ++form)
         setPath(form, reg.readString(m_owner.key, QString::fromLatin1(kPathValues[form])));
@@ -233,21 +224,18 @@ bool ThreeStepAlarm::startUpSteps(const QString& programFolder)
     return true;
 }
 
-void ThreeStepAlarm::readStoredSwitch()
-{
+void ThreeStepAlarm::readStoredSwitch() {
     setSwitch(platform::registry().readBool(m_owner.key, m_owner.switchValue, m_owner.switchValue));
 }
 
-QString ThreeStepAlarm::momentText(const QDateTime& moment)
-{
+QString ThreeStepAlarm::momentText(const QDateTime& moment) {
     const QString date = fi::shortDate(moment.date());
     if (moment.time() == QTime(0, 0))
         return date;
     return date + u' ' + fi::longTime(moment.time());
 }
 
-std::optional<QDateTime> ThreeStepAlarm::parseMomentText(const QString& text)
-{
+std::optional<QDateTime> ThreeStepAlarm::parseMomentText(const QString& text) {
     const QString trimmed = text.trimmed();
     const qsizetype blank = trimmed.indexOf(u' ');
     const std::optional<QDate> date = fi::parseShortDate(blank < 0 ? trimmed : trimmed.left(blank));

@@ -14,11 +14,11 @@ namespace arkivo::alarms {
 
 // What differs between the three owners of a three-step alarm.
 struct AlarmOwner {
-    QString key;          // registry key of the paths, the moment and the switch
-    QString switchValue;  // subkey and value name of the switch
-    int indicator = 5;    // the control panel's alarm indicator (Image3/4/5)
+    QString key;         // registry key of the paths, the moment and the switch
+    QString switchValue; // subkey and value name of the switch
+    int indicator = 5;   // the control panel's alarm indicator (Image3/4/5)
     QString popupTitle;
-    QColor titleColor;    // invalid: the pop-up keeps its colour
+    QColor titleColor; // invalid: the pop-up keeps its colour
     bool guardForm3 = false;
 
     static AlarmOwner alarmClock();

@@ -12,29 +12,27 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <vector>
 #include <map>
+#include <vector>
 
 namespace arkivo::rtf {
 
 namespace {
 
 // Code page 1252 in the range 0x80..0x9F; the rest of the page is Latin-1.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+constexpr char16_t kCp1252High[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+                                      0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
-QChar cp1252ToUnicode(unsigned char byte)
-{
+QChar cp1252ToUnicode(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0)
         return QChar(kCp1252High[byte - 0x80]);
     return QChar(byte);
 }
 
 // The cp1252 byte of a character, or -1 when the page has none.
-int unicodeToCp1252(char16_t ch)
-{
+int unicodeToCp1252(char16_t ch) {
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
         return ch;
     for (int i = 0; i < 32; ++i)
@@ -45,8 +43,7 @@ int unicodeToCp1252(char16_t ch)
 
 // ---------------------------------------------------------------- writing
 
-QString fontFamilyOf(const QTextCharFormat& format, const QFont& fallback)
-{
+QString fontFamilyOf(const QTextCharFormat& format, const QFont& fallback) {
     const QStringList families = format.fontFamilies().toStringList();
     if (!families.isEmpty() && !families.first().isEmpty())
         return families.first();
@@ -54,8 +51,7 @@ QString fontFamilyOf(const QTextCharFormat& format, const QFont& fallback)
 }
 
 // Half-points, as \fsN wants them; a pixel size counts at 96 ppi.
-int halfPointsOf(const QTextCharFormat& format, const QFont& fallback)
-{
+int halfPointsOf(const QTextCharFormat& format, const QFont& fallback) {
     double points = format.fontPointSize();
     if (points <= 0 && format.hasProperty(QTextFormat::FontPixelSize))
         points = format.intProperty(QTextFormat::FontPixelSize) * 72.0 / 96.0;
@@ -70,8 +66,7 @@ class Writer {
 public:
     explicit Writer(const QFont& defaultFont) : m_defaultFont(defaultFont) { fontIndex(defaultFont.family()); }
 
-    int fontIndex(const QString& family)
-    {
+    int fontIndex(const QString& family) {
         int i = int(m_fonts.indexOf(family));
         if (i < 0) {
             m_fonts << family;
@@ -80,8 +75,7 @@ public:
         return i;
     }
     // 0 is the automatic colour; table entries start at 1.
-    int colorIndex(const QColor& color)
-    {
+    int colorIndex(const QColor& color) {
         const QRgb rgb = color.rgb() & 0xFFFFFF;
         int i = int(m_colors.indexOf(rgb));
         if (i < 0) {
@@ -91,18 +85,31 @@ public:
         return i + 1;
     }
 
-    void text(const QString& s)
-    {
+    void text(const QString& s) {
         for (int i = 0; i < s.size(); ++i) {
             const char16_t ch = s.at(i).unicode();
             switch (ch) {
-            case u'\\': m_body += "\\\\"; break;
-            case u'{': m_body += "\\{"; break;
-            case u'}': m_body += "\\}"; break;
-            case u'\t': m_body += "\\tab "; break;
-            case 0x2028: case u'\n': m_body += "\\line "; break;
-            case 0x00A0: m_body += "\\~"; break;
-            case 0xFFFC: break; // an embedded object has no text
+            case u'\\':
+                m_body += "\\\\";
+                break;
+            case u'{':
+                m_body += "\\{";
+                break;
+            case u'}':
+                m_body += "\\}";
+                break;
+            case u'\t':
+                m_body += "\\tab ";
+                break;
+            case 0x2028:
+            case u'\n':
+                m_body += "\\line ";
+                break;
+            case 0x00A0:
+                m_body += "\\~";
+                break;
+            case 0xFFFC:
+                break; // an embedded object has no text
             default:
                 if (ch >= 0x20 && ch < 0x80) {
                     m_body += char(ch);
@@ -121,8 +128,7 @@ public:
         }
     }
 
-    void run(const QTextCharFormat& f, const QString& s)
-    {
+    void run(const QTextCharFormat& f, const QString& s) {
         m_body += "{\\f" + QByteArray::number(fontIndex(fontFamilyOf(f, m_defaultFont)));
         m_body += "\\fs" + QByteArray::number(halfPointsOf(f, m_defaultFont));
         if (f.fontWeight() >= QFont::DemiBold)
@@ -142,8 +148,7 @@ public:
         m_body += '}';
     }
 
-    void paragraphStart(Qt::Alignment a)
-    {
+    void paragraphStart(Qt::Alignment a) {
         m_body += "\\pard";
         if (a & Qt::AlignHCenter)
             m_body += "\\qc";
@@ -157,8 +162,7 @@ public:
     }
     void paragraphEnd() { m_body += "\\par\r\n"; }
 
-    QByteArray finish() const
-    {
+    QByteArray finish() const {
         QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n{\\fonttbl";
         for (int i = 0; i < m_fonts.size(); ++i) {
             QByteArray name;
@@ -210,8 +214,7 @@ class Reader {
 public:
     Reader(const QByteArray& data, QTextDocument* document) : m_data(data), m_cursor(document) {}
 
-    void run()
-    {
+    void run() {
         std::vector<GroupState> stack;
         GroupState state;
         while (m_pos < m_data.size()) {
@@ -246,8 +249,7 @@ public:
     }
 
 private:
-    void controlWord(GroupState& state)
-    {
+    void controlWord(GroupState& state) {
         if (m_pos >= m_data.size())
             return;
         const char c = m_data.at(m_pos);
@@ -262,7 +264,8 @@ private:
         bool hasParam = false;
         int param = 0;
         QByteArray digits;
-        if (m_pos < m_data.size() && (m_data.at(m_pos) == '-' || std::isdigit(static_cast<unsigned char>(m_data.at(m_pos))))) {
+        if (m_pos < m_data.size() &&
+            (m_data.at(m_pos) == '-' || std::isdigit(static_cast<unsigned char>(m_data.at(m_pos))))) {
             digits += m_data.at(m_pos++);
             while (m_pos < m_data.size() && std::isdigit(static_cast<unsigned char>(m_data.at(m_pos))))
                 digits += m_data.at(m_pos++);
@@ -275,10 +278,13 @@ private:
         handleWord(word, hasParam, param, state);
     }
 
-    void controlSymbol(char c, GroupState& state)
-    {
+    void controlSymbol(char c, GroupState& state) {
         switch (c) {
-        case '\\': case '{': case '}': addByte(c, state); break;
+        case '\\':
+        case '{':
+        case '}':
+            addByte(c, state);
+            break;
         case '\'': {
             if (m_pos + 2 <= m_data.size()) {
                 bool ok = false;
@@ -291,31 +297,65 @@ private:
             }
             break;
         }
-        case '~': addChar(QChar(0x00A0), state); break;
-        case '_': addChar(QChar(0x2011), state); break;
-        case '-': break; // optional hyphen
+        case '~':
+            addChar(QChar(0x00A0), state);
+            break;
+        case '_':
+            addChar(QChar(0x2011), state);
+            break;
+        case '-':
+            break; // optional hyphen
         case '*':
             // {\* ...}: an optional destination this reader does not know
             state.destination = Destination::Skip;
             break;
-        case '\n': case '\r': paragraph(state); break;
-        case '\t': addChar(QChar(u'\t'), state); break;
-        default: break;
+        case '\n':
+        case '\r':
+            paragraph(state);
+            break;
+        case '\t':
+            addChar(QChar(u'\t'), state);
+            break;
+        default:
+            break;
         }
     }
 
-    void handleWord(const QByteArray& w, bool hasParam, int param, GroupState& state)
-    {
+    void handleWord(const QByteArray& w, bool hasParam, int param, GroupState& state) {
         static const std::map<QByteArray, char16_t> symbols = {
-            {"tab", u'\t'}, {"emdash", 0x2014}, {"endash", 0x2013}, {"bullet", 0x2022}, {"lquote", 0x2018},
-            {"rquote", 0x2019}, {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"line", 0x2028},
-            {"emspace", 0x2003}, {"enspace", 0x2002}, {"qmspace", 0x2005}, {"cell", u'\t'}};
-        static const QList<QByteArray> skipped = {"stylesheet", "info", "pict", "header", "footer", "headerl",
-                                                  "headerr", "headerf", "footerl", "footerr", "footerf", "object",
-                                                  "field", "fldinst", "themedata", "colorschememapping",
-                                                  "latentstyles", "datastore", "xmlnstbl", "listtable",
-                                                  "listoverridetable", "rsidtbl", "generator", "footnote",
-                                                  "filetbl", "revtbl", "pgdsctbl", "nonshppict", "shp", "mmathPr"};
+            {"tab", u'\t'},      {"emdash", 0x2014},    {"endash", 0x2013},    {"bullet", 0x2022}, {"lquote", 0x2018},
+            {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"line", 0x2028},   {"emspace", 0x2003},
+            {"enspace", 0x2002}, {"qmspace", 0x2005},   {"cell", u'\t'}};
+        static const QList<QByteArray> skipped = {"stylesheet",
+                                                  "info",
+                                                  "pict",
+                                                  "header",
+                                                  "footer",
+                                                  "headerl",
+                                                  "headerr",
+                                                  "headerf",
+                                                  "footerl",
+                                                  "footerr",
+                                                  "footerf",
+                                                  "object",
+                                                  "field",
+                                                  "fldinst",
+                                                  "themedata",
+                                                  "colorschememapping",
+                                                  "latentstyles",
+                                                  "datastore",
+                                                  "xmlnstbl",
+                                                  "listtable",
+                                                  "listoverridetable",
+                                                  "rsidtbl",
+                                                  "generator",
+                                                  "footnote",
+                                                  "filetbl",
+                                                  "revtbl",
+                                                  "pgdsctbl",
+                                                  "nonshppict",
+                                                  "shp",
+                                                  "mmathPr"};
         const bool on = !hasParam || param != 0;
         flushBytes(state);
 
@@ -423,8 +463,7 @@ private:
         }
     }
 
-    void addByte(char b, GroupState& state)
-    {
+    void addByte(char b, GroupState& state) {
         if (m_pendingSkip > 0) {
             --m_pendingSkip;
             return;
@@ -433,8 +472,7 @@ private:
         (void)state;
     }
 
-    void addChar(QChar ch, GroupState& state)
-    {
+    void addChar(QChar ch, GroupState& state) {
         flushBytes(state);
         if (m_pendingSkip > 0) {
             --m_pendingSkip;
@@ -444,20 +482,30 @@ private:
             insert(QString(ch), state);
     }
 
-    QString decode(const QByteArray& bytes, const GroupState& state) const
-    {
+    QString decode(const QByteArray& bytes, const GroupState& state) const {
         int codePage = m_codePage;
         const int fontIndex = state.font >= 0 ? state.font : m_defaultFontIndex;
         auto font = m_fonts.find(fontIndex);
         if (font != m_fonts.end()) {
             // a few charsets name their code page (\fcharset204 Cyrillic, 238 Central European)
             switch (font->second.charset) {
-            case 238: codePage = 1250; break;
-            case 204: codePage = 1251; break;
-            case 161: codePage = 1253; break;
-            case 162: codePage = 1254; break;
-            case 186: codePage = 1257; break;
-            default: break;
+            case 238:
+                codePage = 1250;
+                break;
+            case 204:
+                codePage = 1251;
+                break;
+            case 161:
+                codePage = 1253;
+                break;
+            case 162:
+                codePage = 1254;
+                break;
+            case 186:
+                codePage = 1257;
+                break;
+            default:
+                break;
             }
         }
         if (codePage != 1252 && codePage > 0) {
@@ -475,15 +523,16 @@ private:
         return s;
     }
 
-    void flushBytes(GroupState& state)
-    {
+    void flushBytes(GroupState& state) {
         if (m_bytes.isEmpty())
             return;
         const QByteArray bytes = m_bytes;
         m_bytes.clear();
         const QString text = decode(bytes, state);
         switch (state.destination) {
-        case Destination::Text: insert(text, state); break;
+        case Destination::Text:
+            insert(text, state);
+            break;
         case Destination::FontTable: {
             QString name = m_fontName + text;
             const int semicolon = int(name.indexOf(u';'));
@@ -507,19 +556,18 @@ private:
                 m_red = m_green = m_blue = -1;
             }
             break;
-        case Destination::Skip: break;
+        case Destination::Skip:
+            break;
         }
     }
 
-    QColor tableColor(int index) const
-    {
+    QColor tableColor(int index) const {
         if (index <= 0 || index >= m_colors.size())
             return QColor();
         return m_colors.at(index);
     }
 
-    void insert(const QString& text, const GroupState& state)
-    {
+    void insert(const QString& text, const GroupState& state) {
         if (text.isEmpty())
             return;
         startPendingParagraph(state);
@@ -550,8 +598,7 @@ private:
 
     // A paragraph mark ends its paragraph; the next one is opened only when
     // something follows, so a file's closing \par adds no empty line.
-    void paragraph(GroupState& state)
-    {
+    void paragraph(GroupState& state) {
         if (state.destination != Destination::Text)
             return;
         flushBytes(state);
@@ -564,8 +611,7 @@ private:
         m_pendingParagraph = true;
     }
 
-    void startPendingParagraph(const GroupState& state)
-    {
+    void startPendingParagraph(const GroupState& state) {
         if (!m_pendingParagraph)
             return;
         QTextBlockFormat block;
@@ -593,8 +639,7 @@ private:
 
 } // namespace
 
-QByteArray write(const QTextDocument& document)
-{
+QByteArray write(const QTextDocument& document) {
     Writer writer(document.defaultFont());
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         writer.paragraphStart(block.blockFormat().alignment());
@@ -608,8 +653,7 @@ QByteArray write(const QTextDocument& document)
     return writer.finish();
 }
 
-QByteArray fromPlainText(const QString& text, const QString& fontName, int pointSize)
-{
+QByteArray fromPlainText(const QString& text, const QString& fontName, int pointSize) {
     QFont font(fontName);
     font.setPointSize(pointSize);
     QTextDocument document;
@@ -618,8 +662,7 @@ QByteArray fromPlainText(const QString& text, const QString& fontName, int point
     return write(document);
 }
 
-bool looksLikeRtf(const QByteArray& data)
-{
+bool looksLikeRtf(const QByteArray& data) {
     qsizetype i = 0;
     if (data.startsWith("\xEF\xBB\xBF"))
         i = 3;
@@ -628,8 +671,7 @@ bool looksLikeRtf(const QByteArray& data)
     return data.mid(i, 5) == "{\\rtf";
 }
 
-bool read(const QByteArray& data, QTextDocument* document)
-{
+bool read(const QByteArray& data, QTextDocument* document) {
     if (!document || !looksLikeRtf(data))
         return false;
     document->clear();

@@ -5,8 +5,7 @@
 namespace arkivo::controls {
 
 BlinkingLed::BlinkingLed(const QString& name, const QColor& color, int intervalMs, QWidget* parent)
-    : QWidget(parent), m_color(color)
-{
+    : QWidget(parent), m_color(color) {
     setObjectName(name);
     m_timer.setInterval(intervalMs);
     connect(&m_timer, &QTimer::timeout, this, [this] {
@@ -15,26 +14,22 @@ BlinkingLed::BlinkingLed(const QString& name, const QColor& color, int intervalM
     });
 }
 
-void BlinkingLed::setColor(const QColor& c)
-{
+void BlinkingLed::setColor(const QColor& c) {
     m_color = c;
     update();
 }
 
-void BlinkingLed::showEvent(QShowEvent* event)
-{
+void BlinkingLed::showEvent(QShowEvent* event) {
     m_timer.start();
     QWidget::showEvent(event);
 }
 
-void BlinkingLed::hideEvent(QHideEvent* event)
-{
+void BlinkingLed::hideEvent(QHideEvent* event) {
     m_timer.stop();
     QWidget::hideEvent(event);
 }
 
-void BlinkingLed::paintEvent(QPaintEvent*)
-{
+void BlinkingLed::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const int d = std::min(width(), height()) - 2;

@@ -11,8 +11,7 @@
 
 namespace arkivo::controls {
 
-CalculatorDropDownEdit::CalculatorDropDownEdit(const QString& name, QWidget* parent) : QLineEdit(parent)
-{
+CalculatorDropDownEdit::CalculatorDropDownEdit(const QString& name, QWidget* parent) : QLineEdit(parent) {
     setObjectName(name);
     setText(QStringLiteral("0"));
     setAlignment(Qt::AlignRight);
@@ -52,13 +51,11 @@ CalculatorDropDownEdit::CalculatorDropDownEdit(const QString& name, QWidget* par
     box->addLayout(grid);
 }
 
-double CalculatorDropDownEdit::value() const
-{
+double CalculatorDropDownEdit::value() const {
     return double(fi::parseNumber(text()).value_or(0));
 }
 
-void CalculatorDropDownEdit::setValue(double v)
-{
+void CalculatorDropDownEdit::setValue(double v) {
     const QString t = fi::formatGeneral(v);
     if (t == text())
         return;
@@ -66,8 +63,7 @@ void CalculatorDropDownEdit::setValue(double v)
     emit valueChanged(v);
 }
 
-void CalculatorDropDownEdit::dropDown()
-{
+void CalculatorDropDownEdit::dropDown() {
     m_entry = fi::formatGeneral(value());
     m_accumulator = 0;
     m_operator = QChar();
@@ -78,19 +74,23 @@ void CalculatorDropDownEdit::dropDown()
     m_popup->show();
 }
 
-void CalculatorDropDownEdit::showEntry()
-{
+void CalculatorDropDownEdit::showEntry() {
     m_display->setText(m_entry);
 }
 
-void CalculatorDropDownEdit::apply()
-{
+void CalculatorDropDownEdit::apply() {
     const long double x = fi::parseNumber(m_entry).value_or(0);
     long double r = x;
     switch (m_operator.unicode()) {
-    case u'+': r = m_accumulator + x; break;
-    case u'-': r = m_accumulator - x; break;
-    case u'*': r = m_accumulator * x; break;
+    case u'+':
+        r = m_accumulator + x;
+        break;
+    case u'-':
+        r = m_accumulator - x;
+        break;
+    case u'*':
+        r = m_accumulator * x;
+        break;
     case u'/':
         if (x == 0) {
             m_entry = QStringLiteral("Virhe");
@@ -100,14 +100,14 @@ void CalculatorDropDownEdit::apply()
         }
         r = m_accumulator / x;
         break;
-    default: break;
+    default:
+        break;
     }
     m_accumulator = r;
     m_entry = fi::formatGeneral(r);
 }
 
-void CalculatorDropDownEdit::press(const QString& key)
-{
+void CalculatorDropDownEdit::press(const QString& key) {
     const QChar k = key.isEmpty() ? QChar() : key.at(0);
     if (k.isDigit()) {
         if (m_fresh || m_entry == QStringLiteral("0") || m_entry == QStringLiteral("Virhe"))
@@ -150,8 +150,7 @@ void CalculatorDropDownEdit::press(const QString& key)
     showEntry();
 }
 
-void CalculatorDropDownEdit::keyPressEvent(QKeyEvent* event)
-{
+void CalculatorDropDownEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier))) {
         dropDown();
         return;

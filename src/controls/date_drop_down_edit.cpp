@@ -10,8 +10,7 @@ namespace {
 // The month calendar with the year buttons added to its navigation bar.
 class DropDownCalendar : public QCalendarWidget {
 public:
-    explicit DropDownCalendar(QWidget* parent) : QCalendarWidget(parent)
-    {
+    explicit DropDownCalendar(QWidget* parent) : QCalendarWidget(parent) {
         setGridVisible(true);
         setFirstDayOfWeek(Qt::Monday);
         setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
@@ -44,8 +43,7 @@ public:
 
 } // namespace
 
-DateDropDownEdit::DateDropDownEdit(const QString& name, QWidget* parent) : QDateEdit(parent)
-{
+DateDropDownEdit::DateDropDownEdit(const QString& name, QWidget* parent) : QDateEdit(parent) {
     setObjectName(name);
     setDisplayFormat(QStringLiteral("d.M.yyyy"));
     setCalendarPopup(true);

@@ -5,61 +5,52 @@
 
 namespace arkivo::controls {
 
-KamButton::KamButton(const QString& name, const QString& caption, QWidget* parent) : QAbstractButton(parent)
-{
+KamButton::KamButton(const QString& name, const QString& caption, QWidget* parent) : QAbstractButton(parent) {
     setObjectName(name);
     setText(caption);
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::TabFocus);
 }
 
-void KamButton::setColor(const QColor& c)
-{
+void KamButton::setColor(const QColor& c) {
     m_color = c;
     update();
 }
 
-void KamButton::setHotColor(const QColor& c)
-{
+void KamButton::setHotColor(const QColor& c) {
     m_hotColor = c;
     update();
 }
 
-void KamButton::setHotTextColor(const QColor& c)
-{
+void KamButton::setHotTextColor(const QColor& c) {
     m_hotTextColor = c;
     update();
 }
 
-void KamButton::setFontColor(const QColor& c)
-{
+void KamButton::setFontColor(const QColor& c) {
     m_fontColor = c;
     update();
 }
 
-QSize KamButton::sizeHint() const
-{
+QSize KamButton::sizeHint() const {
     const QFontMetrics fm(font());
     return QSize(fm.horizontalAdvance(QString(text()).remove(u'&')) + 16, fm.height() + 10);
 }
 
-void KamButton::enterEvent(QEnterEvent* event)
-{
+void KamButton::enterEvent(QEnterEvent* event) {
     m_hot = true;
     update();
     emit hovered();
     QAbstractButton::enterEvent(event);
 }
 
-void KamButton::leaveEvent(QEvent* event)
-{
+void KamButton::leaveEvent(QEvent* event) {
     m_hot = false;
     update();
     QAbstractButton::leaveEvent(event);
 }
 
-void KamButton::paintEvent(QPaintEvent*)
-{
+void KamButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     const bool hot = m_hot && isEnabled();

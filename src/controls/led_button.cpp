@@ -4,8 +4,7 @@
 
 namespace arkivo::controls {
 
-LedButton::LedButton(const QString& name, const QString& caption, QWidget* parent) : QAbstractButton(parent)
-{
+LedButton::LedButton(const QString& name, const QString& caption, QWidget* parent) : QAbstractButton(parent) {
     setObjectName(name);
     setText(caption);
     // The light turns over before the window's click handler runs.
@@ -13,34 +12,29 @@ LedButton::LedButton(const QString& name, const QString& caption, QWidget* paren
     setFocusPolicy(Qt::TabFocus);
 }
 
-void LedButton::setLightOn(bool on)
-{
+void LedButton::setLightOn(bool on) {
     if (m_light == on)
         return;
     m_light = on;
     update();
 }
 
-void LedButton::setColor(const QColor& c)
-{
+void LedButton::setColor(const QColor& c) {
     m_face = c;
     update();
 }
 
-void LedButton::setLightColor(const QColor& c)
-{
+void LedButton::setLightColor(const QColor& c) {
     m_lightColor = c;
     update();
 }
 
-QSize LedButton::sizeHint() const
-{
+QSize LedButton::sizeHint() const {
     const QFontMetrics fm(font());
     return QSize(fm.horizontalAdvance(QString(text()).remove(u'&')) + 12, fm.height() + 22);
 }
 
-void LedButton::paintEvent(QPaintEvent*)
-{
+void LedButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRect r = rect().adjusted(0, 0, -1, -1);

@@ -26,20 +26,17 @@ using arkivo::alarms::AlarmOwner;
 
 class AlarmClockWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         arkivo::sound::resetPlayerState();
         arkivo::sound::SetNamedTune(QStringLiteral("Kello"), QStringLiteral("O4N4C4"));
         arkivo::sound::SetNamedTune(QStringLiteral("Tasa"), QStringLiteral("O4N4C8"));
     }
-    void makeWindows()
-    {
+    void makeWindows() {
         kello = std::make_unique<TKello>();
         piip = std::make_unique<TPiip>();
     }
     int tones() const { return int(services.tone.tones().size()); }
-    QString stored() const
-    {
+    QString stored() const {
         const AlarmOwner o = AlarmOwner::alarmClock();
         return services.registry.readString(o.key + u'\\' + o.switchValue, o.switchValue);
     }
@@ -51,8 +48,7 @@ protected:
     std::unique_ptr<TPiip> piip;
 };
 
-TEST_F(AlarmClockWindowTest, FormThreeRingsWithThePopUpAndTheTuneEveryTwoSecondsUntilStopped)
-{
+TEST_F(AlarmClockWindowTest, FormThreeRingsWithThePopUpAndTheTuneEveryTwoSecondsUntilStopped) {
     makeWindows();
     arkivo::alarms::AlarmPage* page = kello->alarmPage();
     page->pathEdit(2)->setText(files.make("herätys.txt"));
@@ -90,8 +86,7 @@ TEST_F(AlarmClockWindowTest, FormThreeRingsWithThePopUpAndTheTuneEveryTwoSeconds
     EXPECT_FALSE(piip->isVisible());
 }
 
-TEST_F(AlarmClockWindowTest, StoredOnWithPassedMomentRingsAtStartWithASingleBeep)
-{
+TEST_F(AlarmClockWindowTest, StoredOnWithPassedMomentRingsAtStartWithASingleBeep) {
     const AlarmOwner o = AlarmOwner::alarmClock();
     services.registry.writeString(o.key, "PiipTextFileName", files.make("aamu.txt"));
     services.registry.writeString(o.key, "AlarmTime", "11.12.2026 7:00:00");
@@ -104,19 +99,16 @@ TEST_F(AlarmClockWindowTest, StoredOnWithPassedMomentRingsAtStartWithASingleBeep
     EXPECT_EQ(panel.indicators, (QStringList{"Image5:1", "Image5:0"}));
 }
 
-TEST_F(AlarmClockWindowTest, HourlyChimeSoundsOnlyAtMinuteZeroSecondZero)
-{
+TEST_F(AlarmClockWindowTest, HourlyChimeSoundsOnlyAtMinuteZeroSecondZero) {
     struct Case {
         QTime time;
         int smallTones; // four beeps at the full hour
         bool bigPlays;  // the named tune "Tasa"
     };
     const Case cases[] = {
-        {QTime(11, 0, 0), 4, true},
-        {QTime(11, 10, 0), 0, false}, // "100"
-        {QTime(11, 0, 1), 0, false},  // "01"
-        {QTime(11, 0, 0, 999), 4, true},
-        {QTime(0, 0, 0), 4, true},
+        {QTime(11, 0, 0), 4, true},      {QTime(11, 10, 0), 0, false}, // "100"
+        {QTime(11, 0, 1), 0, false},                                   // "01"
+        {QTime(11, 0, 0, 999), 4, true}, {QTime(0, 0, 0), 4, true},
     };
     makeWindows();
     for (const Case& c : cases) {
@@ -132,13 +124,13 @@ TEST_F(AlarmClockWindowTest, HourlyChimeSoundsOnlyAtMinuteZeroSecondZero)
     }
 }
 
-TEST_F(AlarmClockWindowTest, ChimeTimersFollowThePanelMarks)
-{
+TEST_F(AlarmClockWindowTest, ChimeTimersFollowThePanelMarks) {
     struct Case {
         const char* mark;
         bool big, small;
     };
-    const Case cases[] = {{"nimerkkitasatunnein1", false, true}, {"AlarmIso", true, false}, {"Einimerkki1", false, false}};
+    const Case cases[] = {
+        {"nimerkkitasatunnein1", false, true}, {"AlarmIso", true, false}, {"Einimerkki1", false, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mark);
         panel.marks = {QString::fromLatin1(c.mark)};
@@ -149,8 +141,7 @@ TEST_F(AlarmClockWindowTest, ChimeTimersFollowThePanelMarks)
     }
 }
 
-TEST_F(AlarmClockWindowTest, CountdownRingsAsAjastinAndStopEndsItForGood)
-{
+TEST_F(AlarmClockWindowTest, CountdownRingsAsAjastinAndStopEndsItForGood) {
     makeWindows();
     kello->show();
     kello->openAjastin();
@@ -188,8 +179,7 @@ TEST_F(AlarmClockWindowTest, CountdownRingsAsAjastinAndStopEndsItForGood)
     kello->close();
 }
 
-TEST_F(AlarmClockWindowTest, SammutaAfterACountdownRingResetsTheDisplay)
-{
+TEST_F(AlarmClockWindowTest, SammutaAfterACountdownRingResetsTheDisplay) {
     makeWindows();
     kello->openAjastin();
     arkivo::alarms::AjastinPage* page = kello->ajastinPage();

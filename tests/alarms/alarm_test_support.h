@@ -9,8 +9,7 @@ namespace arkivo::test {
 // A folder of small alarm files that exist until the test ends.
 class AlarmFiles {
 public:
-    QString make(const QString& name, const QByteArray& content = "x")
-    {
+    QString make(const QString& name, const QByteArray& content = "x") {
         const QString path = m_dir.filePath(name);
         QFile f(path);
         f.open(QIODevice::WriteOnly);

@@ -7,8 +7,7 @@ namespace {
 // Timers and widgets need an application object; one lives for the whole run.
 class ApplicationEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
+    void SetUp() override {
         if (!QCoreApplication::instance())
             m_app = new QApplication(m_argc, m_argv);
     }

@@ -19,8 +19,7 @@ struct Page {
         if (on)
             ++rings;
     }};
-    void seconds(int n)
-    {
+    void seconds(int n) {
         for (int i = 0; i < n; ++i) {
             services.clock.advance(1000);
             countdown.displayTick();
@@ -29,8 +28,7 @@ struct Page {
     }
 };
 
-TEST(CountdownTest, RingsAtTheSetDurationAndFreezesThere)
-{
+TEST(CountdownTest, RingsAtTheSetDurationAndFreezesThere) {
     Page p;
     p.countdown.startPressed();
     p.seconds(59);
@@ -43,8 +41,7 @@ TEST(CountdownTest, RingsAtTheSetDurationAndFreezesThere)
     EXPECT_EQ(p.countdown.display(), QStringLiteral("0:01:00"));
 }
 
-TEST(CountdownTest, StopEndsTheRingingForGoodUntilStart)
-{
+TEST(CountdownTest, StopEndsTheRingingForGoodUntilStart) {
     Page p;
     p.countdown.setDuration(QTime(0, 0, 3));
     p.countdown.startPressed();
@@ -63,8 +60,7 @@ TEST(CountdownTest, StopEndsTheRingingForGoodUntilStart)
     EXPECT_EQ(p.rings, 2);
 }
 
-TEST(CountdownTest, CounterButtons)
-{
+TEST(CountdownTest, CounterButtons) {
     struct Case {
         const char* name;
         std::function<void(Page&)> run;

@@ -15,15 +15,13 @@ public:
     ~FakePanel() override { setPanelLink(nullptr); }
 
     bool markChecked(const QString& name) const override { return marks.contains(name); }
-    void setMarkChecked(const QString& name, bool on) override
-    {
+    void setMarkChecked(const QString& name, bool on) override {
         if (on)
             marks.insert(name);
         else
             marks.remove(name);
     }
-    void setAlarmIndicator(int image, bool visible) override
-    {
+    void setAlarmIndicator(int image, bool visible) override {
         indicators << QStringLiteral("Image%1:%2").arg(image).arg(visible ? 1 : 0);
     }
     void setHandleGrey() override { ++greys; }

@@ -3,6 +3,7 @@
 #include "alarms/muistilappu.h"
 #include "alarms/piip.h"
 #include "alarms/three_step_alarm.h"
+#include "controls/calculator_drop_down_edit.h"
 #include "controls/timer.h"
 
 #include "alarm_test_support.h"
@@ -29,8 +30,7 @@ using Answer = arkivo::platform::Dialogs::Answer;
 class StickyNoteTest : public ::testing::Test {
 protected:
     QString text(const Muistilappu& note) const { return note.editor()->toPlainText(); }
-    void edit(Muistilappu& note, const QString& s)
-    {
+    void edit(Muistilappu& note, const QString& s) {
         note.editor()->setPlainText(s);
         note.editor()->document()->setModified(true);
     }
@@ -41,8 +41,7 @@ protected:
     arkivo::test::AlarmFiles files;
 };
 
-TEST_F(StickyNoteTest, OpenReadsRichOrPlainTextAndKeepsTheNoteWhenItCannot)
-{
+TEST_F(StickyNoteTest, OpenReadsRichOrPlainTextAndKeepsTheNoteWhenItCannot) {
     struct Case {
         const char* name;
         QString path;
@@ -72,8 +71,7 @@ TEST_F(StickyNoteTest, OpenReadsRichOrPlainTextAndKeepsTheNoteWhenItCannot)
     }
 }
 
-TEST_F(StickyNoteTest, RichTextFromAnotherProgramKeepsItsBoldAndItalicRuns)
-{
+TEST_F(StickyNoteTest, RichTextFromAnotherProgramKeepsItsBoldAndItalicRuns) {
     TMuistilappua note;
     services.dialogs.fileNames.push_back(QStringLiteral(ALARMS_FIXTURES "/pandoc_note.rtf"));
     note.OpenClick();
@@ -87,8 +85,7 @@ TEST_F(StickyNoteTest, RichTextFromAnotherProgramKeepsItsBoldAndItalicRuns)
     EXPECT_NE(c.charFormat().fontWeight(), QFont::Bold);
 }
 
-TEST_F(StickyNoteTest, SecondNoteAsksBeforeOpeningOverChangedText)
-{
+TEST_F(StickyNoteTest, SecondNoteAsksBeforeOpeningOverChangedText) {
     const QString file = files.make("uusi.txt", "uusi");
     {
         SCOPED_TRACE("cancel leaves everything");
@@ -123,8 +120,7 @@ TEST_F(StickyNoteTest, SecondNoteAsksBeforeOpeningOverChangedText)
     }
 }
 
-TEST_F(StickyNoteTest, SaveWritesRichTextWhateverTheExtension)
-{
+TEST_F(StickyNoteTest, SaveWritesRichTextWhateverTheExtension) {
     TMuistilappua note;
     note.editor()->setPlainText(QStringLiteral("Kauppa: maito, leipä\n€ 3,50"));
     QTextCursor c(note.editor()->document());
@@ -156,16 +152,14 @@ TEST_F(StickyNoteTest, SaveWritesRichTextWhateverTheExtension)
     EXPECT_TRUE(html.contains(QStringLiteral("&euro; 3,50"))) << html.toStdString();
 }
 
-TEST_F(StickyNoteTest, SaveCancelledStillClearsTheModifiedFlag)
-{
+TEST_F(StickyNoteTest, SaveCancelledStillClearsTheModifiedFlag) {
     TMuistilappua note;
     edit(note, QStringLiteral("x"));
     note.SaveClick();
     EXPECT_FALSE(note.editor()->document()->isModified());
 }
 
-TEST_F(StickyNoteTest, NoteTextIsBackAfterARestart)
-{
+TEST_F(StickyNoteTest, NoteTextIsBackAfterARestart) {
     {
         TMuistilappua note;
         note.show();
@@ -178,8 +172,7 @@ TEST_F(StickyNoteTest, NoteTextIsBackAfterARestart)
     again.close();
 }
 
-TEST_F(StickyNoteTest, NoteAlarmsRingWithTheirOwnTitleAndIndicator)
-{
+TEST_F(StickyNoteTest, NoteAlarmsRingWithTheirOwnTitleAndIndicator) {
     TKello kello;
     TPiip piip;
     struct Case {
@@ -210,8 +203,7 @@ TEST_F(StickyNoteTest, NoteAlarmsRingWithTheirOwnTitleAndIndicator)
     }
 }
 
-TEST_F(StickyNoteTest, SecondNoteIsOutOfServiceUnderTheOneNoteLayout)
-{
+TEST_F(StickyNoteTest, SecondNoteIsOutOfServiceUnderTheOneNoteLayout) {
     panel.marks = {QStringLiteral("ml1klopvmklocdkallas1")};
     TMuistilappub second;
     TMuistilappua first;
@@ -220,6 +212,32 @@ TEST_F(StickyNoteTest, SecondNoteIsOutOfServiceUnderTheOneNoteLayout)
     EXPECT_FALSE(second.isVisible());
     EXPECT_FALSE(second.alarm()->triggerEnabled());
     EXPECT_FALSE(first.outOfService());
+}
+
+} // namespace
+
+namespace {
+
+TEST(CalculatorDropDownTest, KeysComputeAndEqualsFillsTheField) {
+    struct Case {
+        const char* keys; // space-separated
+        QString field;
+    };
+    const Case cases[] = {
+        {"1 2 + 3 0 =", "42"},  {"7 , 5 * 2 =", "15"}, {"1 0 / 4 =", "2,5"}, {"9 - 1 2 ± =", "21"}, // 9 - (-12)
+        {"2 + 3 * 4 =", "20"},  // left to right, as a pocket calculator
+        {"5 / 0 = C 8 =", "8"}, // division by zero shows an error, clear starts over
+        {"1 2 3 ← =", "12"},
+    };
+    arkivo::test::TestServices services;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        arkivo::controls::CalculatorDropDownEdit edit(QStringLiteral("RxCalcEdit1"));
+        edit.dropDown();
+        for (const QString& key : QString::fromUtf8(c.keys).split(u' '))
+            edit.press(key);
+        EXPECT_EQ(edit.text(), c.field);
+    }
 }
 
 } // namespace

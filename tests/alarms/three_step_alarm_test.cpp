@@ -23,8 +23,7 @@ struct World {
     QStringList events;
     bool popupExists = true;
 
-    AlarmHost host()
-    {
+    AlarmHost host() {
         AlarmHost h;
         h.ring = [this](const QString& title, const QColor&) {
             if (!popupExists)
@@ -38,19 +37,16 @@ struct World {
         return h;
     }
     // Shell opens, by file name, merged into the event list.
-    QStringList timeline() const
-    {
+    QStringList timeline() const {
         QStringList out = events;
         for (const QString& p : services.shell.opened)
             out << QStringLiteral("open:") + p.section(u'/', -1);
         return out;
     }
-    QString stored(const AlarmOwner& o) const
-    {
+    QString stored(const AlarmOwner& o) const {
         return services.registry.readString(o.key + u'\\' + o.switchValue, o.switchValue);
     }
-    void tick(ThreeStepAlarm& alarm, int seconds)
-    {
+    void tick(ThreeStepAlarm& alarm, int seconds) {
         for (int i = 0; i < seconds; ++i) {
             services.clock.advance(1000);
             if (alarm.triggerEnabled())
@@ -64,8 +60,7 @@ protected:
     World w;
 };
 
-TEST_F(ThreeStepAlarmTest, MomentOneMinuteAheadRingsOnceThenSwitchesOff)
-{
+TEST_F(ThreeStepAlarmTest, MomentOneMinuteAheadRingsOnceThenSwitchesOff) {
     ThreeStepAlarm alarm(AlarmOwner::alarmClock(), w.host());
     alarm.setPath(0, w.files.make("herätys.wav"));
     alarm.changeTime(w.services.clock.now().time().addSecs(60));
@@ -88,8 +83,7 @@ TEST_F(ThreeStepAlarmTest, MomentOneMinuteAheadRingsOnceThenSwitchesOff)
     EXPECT_EQ(w.events, (QStringList{"indicator:5:1", "indicator:5:0"}));
 }
 
-TEST_F(ThreeStepAlarmTest, PassedMomentRingsAtSwitchOn)
-{
+TEST_F(ThreeStepAlarmTest, PassedMomentRingsAtSwitchOn) {
     ThreeStepAlarm alarm(AlarmOwner::note1(), w.host());
     alarm.setPath(1, w.files.make("muistio.txt"));
     alarm.changeTime(w.services.clock.now().time().addSecs(-60));
@@ -100,8 +94,7 @@ TEST_F(ThreeStepAlarmTest, PassedMomentRingsAtSwitchOn)
     EXPECT_EQ(w.events, (QStringList{"indicator:3:1", "indicator:3:0"}));
 }
 
-TEST_F(ThreeStepAlarmTest, NoAvailableFormBringsUpTheInfoPanel)
-{
+TEST_F(ThreeStepAlarmTest, NoAvailableFormBringsUpTheInfoPanel) {
     struct Case {
         const char* name;
         QString path; // given to every form
@@ -123,8 +116,7 @@ TEST_F(ThreeStepAlarmTest, NoAvailableFormBringsUpTheInfoPanel)
     }
 }
 
-TEST_F(ThreeStepAlarmTest, SwitchingOffWithNoTestButtonEnabledAlsoShowsTheInfoPanel)
-{
+TEST_F(ThreeStepAlarmTest, SwitchingOffWithNoTestButtonEnabledAlsoShowsTheInfoPanel) {
     ThreeStepAlarm alarm(AlarmOwner::alarmClock(), w.host());
     const QString file = w.files.make("a.wav");
     alarm.setPath(0, file);
@@ -140,8 +132,7 @@ TEST_F(ThreeStepAlarmTest, SwitchingOffWithNoTestButtonEnabledAlsoShowsTheInfoPa
     EXPECT_TRUE(alarm.infoPanelVisible());
 }
 
-TEST_F(ThreeStepAlarmTest, DeletedFileIsSkippedAtFiring)
-{
+TEST_F(ThreeStepAlarmTest, DeletedFileIsSkippedAtFiring) {
     ThreeStepAlarm alarm(AlarmOwner::alarmClock(), w.host());
     const QString sound = w.files.make("a.wav");
     alarm.setPath(0, sound);
@@ -153,8 +144,7 @@ TEST_F(ThreeStepAlarmTest, DeletedFileIsSkippedAtFiring)
     EXPECT_EQ(w.timeline(), (QStringList{"indicator:5:1", "indicator:5:0", "open:b.txt"}));
 }
 
-TEST_F(ThreeStepAlarmTest, AllThreeFormsRingInOrder)
-{
+TEST_F(ThreeStepAlarmTest, AllThreeFormsRingInOrder) {
     ThreeStepAlarm alarm(AlarmOwner::alarmClock(), w.host());
     alarm.setPath(0, w.files.make("1.wav"));
     alarm.setPath(1, w.files.make("2.txt"));
@@ -174,8 +164,7 @@ TEST_F(ThreeStepAlarmTest, AllThreeFormsRingInOrder)
     EXPECT_EQ(w.events, (QStringList{"ring:HERÄTYSKELLO", "indicator:5:0"}));
 }
 
-TEST_F(ThreeStepAlarmTest, PathsAreTrimmedStoredAndDialogFolderFollows)
-{
+TEST_F(ThreeStepAlarmTest, PathsAreTrimmedStoredAndDialogFolderFollows) {
     ThreeStepAlarm alarm(AlarmOwner::alarmClock(), w.host());
     const QString file = w.files.make("soitto.mp3");
     alarm.setPath(0, QStringLiteral("   ") + file + QStringLiteral(" "));
@@ -186,8 +175,7 @@ TEST_F(ThreeStepAlarmTest, PathsAreTrimmedStoredAndDialogFolderFollows)
     EXPECT_EQ(w.services.shell.opened, QStringList{file});
 }
 
-TEST_F(ThreeStepAlarmTest, DateChangeKeepsTheTimeAndStoresTheMoment)
-{
+TEST_F(ThreeStepAlarmTest, DateChangeKeepsTheTimeAndStoresTheMoment) {
     ThreeStepAlarm alarm(AlarmOwner::alarmClock(), w.host());
     alarm.setMoment(QDateTime(QDate(2026, 12, 11), QTime(7, 30)));
     alarm.changeDate(QDate(2026, 12, 24));
@@ -196,9 +184,9 @@ TEST_F(ThreeStepAlarmTest, DateChangeKeepsTheTimeAndStoresTheMoment)
     EXPECT_FALSE(alarm.triggerEnabled()) << "no form available: nothing to poll for";
 }
 
-TEST_F(ThreeStepAlarmTest, MomentTextLeavesMidnightOutAndReadsBack)
-{
-    const QDateTime cases[] = {QDateTime(QDate(2027, 1, 5), QTime(0, 0)), QDateTime(QDate(2026, 3, 9), QTime(18, 4, 5))};
+TEST_F(ThreeStepAlarmTest, MomentTextLeavesMidnightOutAndReadsBack) {
+    const QDateTime cases[] = {QDateTime(QDate(2027, 1, 5), QTime(0, 0)),
+                               QDateTime(QDate(2026, 3, 9), QTime(18, 4, 5))};
     EXPECT_EQ(ThreeStepAlarm::momentText(cases[0]), QStringLiteral("5.1.2027"));
     EXPECT_EQ(ThreeStepAlarm::momentText(cases[1]), QStringLiteral("9.3.2026 18:04:05"));
     for (const QDateTime& dt : cases)
@@ -206,8 +194,7 @@ TEST_F(ThreeStepAlarmTest, MomentTextLeavesMidnightOutAndReadsBack)
     EXPECT_FALSE(ThreeStepAlarm::parseMomentText(QStringLiteral("2026-03-09 18:04")));
 }
 
-TEST_F(ThreeStepAlarmTest, StoredOnWithPassedMomentRingsAtStartUp)
-{
+TEST_F(ThreeStepAlarmTest, StoredOnWithPassedMomentRingsAtStartUp) {
     // Form 3 at start-up: the pop-up does not exist yet. The alarm clock's guard
     // answers with a single beep; a note's unguarded form 3 ends its start-up.
     struct Case {
@@ -246,8 +233,7 @@ TEST_F(ThreeStepAlarmTest, StoredOnWithPassedMomentRingsAtStartUp)
     }
 }
 
-TEST_F(ThreeStepAlarmTest, StartUpStopsAtAMomentThatDoesNotRead)
-{
+TEST_F(ThreeStepAlarmTest, StartUpStopsAtAMomentThatDoesNotRead) {
     auto& reg = w.services.registry;
     const AlarmOwner owner = AlarmOwner::alarmClock();
     reg.writeString(owner.key, "SoundFileName", "  " + w.files.make("s.wav"));

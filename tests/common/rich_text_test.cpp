@@ -10,8 +10,7 @@
 
 namespace {
 
-void ensureGuiApplication()
-{
+void ensureGuiApplication() {
     static int argc = 1;
     static char name[] = "rich_text_test";
     static char* argv[] = {name, nullptr};
@@ -20,15 +19,13 @@ void ensureGuiApplication()
 }
 
 // The format of the character at `offset` of the plain text.
-QTextCharFormat formatAt(const QTextDocument& doc, int offset)
-{
+QTextCharFormat formatAt(const QTextDocument& doc, int offset) {
     QTextCursor c(const_cast<QTextDocument*>(&doc));
     c.setPosition(offset + 1);
     return c.charFormat();
 }
 
-QString readText(const QByteArray& rtf)
-{
+QString readText(const QByteArray& rtf) {
     QTextDocument doc;
     EXPECT_TRUE(arkivo::rtf::read(rtf, &doc)) << rtf.constData();
     return doc.toPlainText();
@@ -39,8 +36,7 @@ protected:
     void SetUp() override { ensureGuiApplication(); }
 };
 
-TEST_F(RichTextTest, WrittenDocumentReadsBackWithItsTextAndRuns)
-{
+TEST_F(RichTextTest, WrittenDocumentReadsBackWithItsTextAndRuns) {
     QTextDocument doc;
     QTextCursor c(&doc);
     QTextCharFormat plain;
@@ -85,16 +81,14 @@ TEST_F(RichTextTest, WrittenDocumentReadsBackWithItsTextAndRuns)
     EXPECT_EQ(f.foreground().color(), QColor(200, 10, 30));
 }
 
-TEST_F(RichTextTest, PlainTextBecomesRichTextInTheGivenFont)
-{
+TEST_F(RichTextTest, PlainTextBecomesRichTextInTheGivenFont) {
     const QByteArray rtf = arkivo::rtf::fromPlainText(QStringLiteral("1 + 2 = 3\nSumma 3,00"), "Courier New", 10);
     EXPECT_TRUE(rtf.contains("Courier New"));
     EXPECT_TRUE(rtf.contains("\\fs20"));
     EXPECT_EQ(readText(rtf), QStringLiteral("1 + 2 = 3\nSumma 3,00"));
 }
 
-TEST_F(RichTextTest, ReaderHandlesEscapesDestinationsAndDamage)
-{
+TEST_F(RichTextTest, ReaderHandlesEscapesDestinationsAndDamage) {
     struct Case {
         const char* name;
         QByteArray rtf;
@@ -114,7 +108,8 @@ TEST_F(RichTextTest, ReaderHandlesEscapesDestinationsAndDamage)
          QStringLiteral("linkki")},
         {"symbols and line breaks", "{\\rtf1 a\\tab b\\line c\\~d\\emdash e\\ldblquote f\\rdblquote\\{\\}\\\\}",
          QStringLiteral("a\tb\nc d—e“f”{}\\")}, // toPlainText turns line breaks and hard blanks plain
-        {"paragraphs, closing mark adds nothing", "{\\rtf1 yksi\\par\\par kolme\\par}", QStringLiteral("yksi\n\nkolme")},
+        {"paragraphs, closing mark adds nothing", "{\\rtf1 yksi\\par\\par kolme\\par}",
+         QStringLiteral("yksi\n\nkolme")},
         {"binary data skipped", "{\\rtf1 a{\\*\\blob\\bin3 }}}}b}", QStringLiteral("ab")},
         {"truncated inside a group", "{\\rtf1 alku {\\b lihava", QStringLiteral("alku lihava")},
         {"truncated inside an escape", "{\\rtf1 alku\\'e", QStringLiteral("alku")},
@@ -129,8 +124,7 @@ TEST_F(RichTextTest, ReaderHandlesEscapesDestinationsAndDamage)
     }
 }
 
-TEST_F(RichTextTest, TextThatIsNotRichTextLeavesTheDocumentAlone)
-{
+TEST_F(RichTextTest, TextThatIsNotRichTextLeavesTheDocumentAlone) {
     QTextDocument doc;
     doc.setPlainText(QStringLiteral("vanha sisältö"));
     for (const QByteArray& data : {QByteArray("tavallinen teksti"), QByteArray(), QByteArray("{\\rt")}) {
@@ -141,8 +135,7 @@ TEST_F(RichTextTest, TextThatIsNotRichTextLeavesTheDocumentAlone)
     EXPECT_TRUE(arkivo::rtf::looksLikeRtf("\xEF\xBB\xBF\r\n{\\rtf1}"));
 }
 
-TEST_F(RichTextTest, ReaderTakesFontTableColourTableAndGroupScopes)
-{
+TEST_F(RichTextTest, ReaderTakesFontTableColourTableAndGroupScopes) {
     const QByteArray rtf = "{\\rtf1\\ansi\\deff1{\\fonttbl\\f0\\froman Times;\\f1\\fswiss Helvetica;}"
                            "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
                            "\\fs28 a{\\cf1\\b b}c\\cf2\\i d\\plain e\\par}";
