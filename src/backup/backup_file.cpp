@@ -176,6 +176,9 @@ void TBackupFile::GetArchiveInfo(const QString& archiveName, QStringList* fileId
         job.inSize = b < 0 ? -b : b;
         if (!in.read(job.in, job.inSize))
             return fail();
+        // A list of a million files is some 100 MB; more is damage, not a list.
+        if (text.size() > 256 * 1024 * 1024)
+            return fail();
         if (b < 0) {
             text.append(job.in, job.inSize);
             continue;
