@@ -54,9 +54,11 @@ TEST(Help, EveryKeywordHasItsOwnCompiledInPage) {
     QFile contents(QStringLiteral(":/help/sisallys.html"));
     ASSERT_TRUE(contents.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(contents.readAll());
-    for (const QString& page : pages)
-        if (page != QLatin1String("sisallys.html"))
+    for (const QString& page : pages) {
+        if (page != QLatin1String("sisallys.html")) {
             EXPECT_TRUE(html.contains(QStringLiteral("href=\"%1\"").arg(page))) << page.toStdString();
+        }
+    }
 }
 
 TEST(Help, WindowOpensTheKeywordsPageAndFallsBackToTheContents) {
