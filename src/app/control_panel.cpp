@@ -417,6 +417,9 @@ void TForm1::Timer4Timer()
 {
     Timer3->setEnabled(false);
     Timer2->setEnabled(true);
+    // Once it has handed over, further ticks would change nothing until Timer2
+    // stops it; stopping it now spares an idle program ten wake-ups a second.
+    Timer4->setEnabled(false);
 }
 
 void TForm1::Timer5Timer()

@@ -185,6 +185,7 @@ TEST_F(PanelTest, CalendarLabelAlternatesWithTheWeekOfTheStartDay)
     panel.Timer4Timer();
     EXPECT_TRUE(timer(panel, 2)->isActive());
     EXPECT_FALSE(timer(panel, 3)->isActive());
+    EXPECT_FALSE(timer(panel, 4)->isActive()); // handed over: it has nothing more to do
     panel.Timer2Timer();
     EXPECT_EQ(label->caption(), QStringLiteral("&Kalenteri"));
     EXPECT_TRUE(timer(panel, 3)->isActive());
