@@ -11,7 +11,9 @@ QString volumeName(const QString& firstVolume, int number) {
     return stem + QStringLiteral(".%1").arg(number, 3, 10, QLatin1Char('0'));
 }
 
-QByteArray encodeStoredText(const QString& text) { return text.toUtf8(); }
+QByteArray encodeStoredText(const QString& text) {
+    return text.toUtf8();
+}
 
 QString decodeStoredText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -26,7 +26,9 @@ const char* const kUsage =
     "A SPEC is a file, or a folder and a mask (\"/home/me/docs/*.txt\"); a trailing \" /s\" takes subfolders too.\n"
     "--threads N sets the number of compression threads (default: one per core).\n";
 
-void say(FILE* to, const QString& text) { std::fprintf(to, "%s\n", text.toLocal8Bit().constData()); }
+void say(FILE* to, const QString& text) {
+    std::fprintf(to, "%s\n", text.toLocal8Bit().constData());
+}
 
 int usage(const QString& problem) {
     if (!problem.isEmpty())
@@ -211,7 +213,9 @@ int main(int argc, char** argv) {
     TBackupFile engine;
     if (o.threads > 0)
         engine.setThreads(o.threads);
-    engine.OnError = [](TBackupFile&, int, const QString& text) { say(stderr, QStringLiteral("arkivo-backup: ") + text); };
+    engine.OnError = [](TBackupFile&, int, const QString& text) {
+        say(stderr, QStringLiteral("arkivo-backup: ") + text);
+    };
     TerminalPrompts prompts;
     if (o.command != QLatin1String("create") && ::isatty(STDIN_FILENO))
         engine.setPrompts(&prompts);

@@ -94,8 +94,8 @@ void TForm2::buildBackupPage(QWidget* page) {
                      QStringLiteral("Lisää varmuuskopioitava tiedosto tai tiedostot"), {320, 8, 205, 27});
     Button4 = button(page, "Button4", QStringLiteral("&Käytä yleismerkkejä"),
                      QStringLiteral("Lisää varmuuskopioitavat tiedostot käyttäen yleismerkkejä"), {320, 40, 205, 27});
-    Button5 = button(page, "Button5", QStringLiteral("&Tyhjennä"), QStringLiteral("Tyhjennä näyttö"),
-                     {320, 72, 205, 27});
+    Button5 =
+        button(page, "Button5", QStringLiteral("&Tyhjennä"), QStringLiteral("Tyhjennä näyttö"), {320, 72, 205, 27});
 
     Label2 = named(new QLabel(QStringLiteral("&Paketin otsikko:"), page), "Label2", QStringLiteral("Paketin otsikko"));
     Label2->setGeometry(320, 110, 205, 16);
@@ -142,9 +142,10 @@ void TForm2::buildRestorePage(QWidget* page) {
         if (!volume.isValid() || !volume.isReady())
             continue;
         const QString fs = QString::fromLatin1(volume.fileSystemType());
-        static const QStringList pseudo = {"proc", "sysfs", "devpts", "cgroup", "cgroup2", "securityfs", "debugfs",
-                                           "tracefs", "mqueue", "pstore", "bpf", "hugetlbfs", "configfs", "fusectl",
-                                           "autofs", "binfmt_misc", "devtmpfs", "nsfs", "overlay"};
+        static const QStringList pseudo = {"proc",        "sysfs",     "devpts",   "cgroup",  "cgroup2",
+                                           "securityfs",  "debugfs",   "tracefs",  "mqueue",  "pstore",
+                                           "bpf",         "hugetlbfs", "configfs", "fusectl", "autofs",
+                                           "binfmt_misc", "devtmpfs",  "nsfs",     "overlay"};
         if (pseudo.contains(fs) && volume.rootPath() != QLatin1String("/"))
             continue;
         DriveComboBox1->addItem(volume.rootPath(), volume.rootPath());
@@ -201,8 +202,8 @@ void TForm2::buildRestorePage(QWidget* page) {
     CbFullPath->setGeometry(26, 98, 275, 20);
     CbFullPath->setEnabled(false);
 
-    Button3 = button(page, "Button3", QStringLiteral("&Palauta !"), QStringLiteral("Palautetaan varmuuskopioidut tiedot"),
-                     {216, 362, 150, 31});
+    Button3 = button(page, "Button3", QStringLiteral("&Palauta !"),
+                     QStringLiteral("Palautetaan varmuuskopioidut tiedot"), {216, 362, 150, 31});
     Button6 = button(page, "Button6", QStringLiteral("&Sulje"), QStringLiteral("Sulje sivu"), {425, 362, 100, 31});
 
     connect(DriveComboBox1, &QComboBox::currentIndexChanged, this, &TForm2::DriveComboBox1Change);

@@ -42,8 +42,8 @@ bool TForm2::DialogPrompts::askForDisk(const QString& text) {
 }
 
 void TForm2::Button1Click() {
-    const QStringList chosen = dialogs().openFileNames(QStringLiteral("Lisää tiedosto(t)"), QString(),
-                                                       QStringLiteral("Kaikki tiedostot (*)"));
+    const QStringList chosen =
+        dialogs().openFileNames(QStringLiteral("Lisää tiedosto(t)"), QString(), QStringLiteral("Kaikki tiedostot (*)"));
     for (const QString& name : chosen) {
         // Names keep their case: the file system tells them apart.
         const QString path = QDir::cleanPath(QFileInfo(name).absoluteFilePath());
@@ -56,16 +56,20 @@ void TForm2::Button4Click() {
     QString folder = arkivo::platform::programFolder();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    const std::optional<QString> spec = dialogs().inputBox(QStringLiteral("Lisää tiedostoja yleismerkein"),
-                                                           QStringLiteral("Kirjoita hakemistopolku + yleismerkit"),
-                                                           folder + QStringLiteral("*.*"));
+    const std::optional<QString> spec =
+        dialogs().inputBox(QStringLiteral("Lisää tiedostoja yleismerkein"),
+                           QStringLiteral("Kirjoita hakemistopolku + yleismerkit"), folder + QStringLiteral("*.*"));
     if (spec)
         FileListBox->addItem(*spec);
 }
 
-void TForm2::Button5Click() { FileListBox->clear(); }
+void TForm2::Button5Click() {
+    FileListBox->clear();
+}
 
-void TForm2::Button7Click() { arkivo::platform::help().show(QStringLiteral("Varmuuskopiointi")); }
+void TForm2::Button7Click() {
+    arkivo::platform::help().show(QStringLiteral("Varmuuskopiointi"));
+}
 
 void TForm2::Button2Click() {
     if (FileListBox->count() == 0) {
@@ -89,8 +93,8 @@ void TForm2::Button2Click() {
     for (int i = 0; i < FileListBox->count(); ++i)
         specs << FileListBox->item(i)->text();
     if (Backupfile1.Backup(specs, archive))
-        dialogs().message(QStringLiteral("Varmuuskopio on tehty. Tiivistyksen määrä = %1 %")
-                              .arg(Backupfile1.CompressionRate()));
+        dialogs().message(
+            QStringLiteral("Varmuuskopio on tehty. Tiivistyksen määrä = %1 %").arg(Backupfile1.CompressionRate()));
     else
         dialogs().message(QStringLiteral("Varmuuskopiointi keskeytyi!"));
     browseTo(QFileInfo(archive).absolutePath());
@@ -212,7 +216,9 @@ void TForm2::DirectoryListBox1Change() {
     MeFiles->clear();
 }
 
-void TForm2::FormShow() { PageControl1->setCurrentIndex(0); }
+void TForm2::FormShow() {
+    PageControl1->setCurrentIndex(0);
+}
 
 void TForm2::FormActivate() {
     if (arkivo::PanelLink* panel = arkivo::panelLink())

@@ -115,8 +115,7 @@ bool TBackupFile::askForVolume(int number) {
     if (OnNeedDisk)
         OnNeedDisk(*this, quint16(number), cont);
     else if (m_prompts)
-        cont = m_prompts->askForDisk(
-            QStringLiteral("Please insert disk %1 and click OK to continue.").arg(number));
+        cont = m_prompts->askForDisk(QStringLiteral("Please insert disk %1 and click OK to continue.").arg(number));
     return cont;
 }
 

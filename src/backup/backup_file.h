@@ -62,12 +62,11 @@ public:
     TBackupFile(const TBackupFile&) = delete;
     TBackupFile& operator=(const TBackupFile&) = delete;
 
-    using TProgressEvent = std::function<void(TBackupFile& sender, const QString& fileName, TPercentage percent,
-                                              bool& cont)>;
+    using TProgressEvent =
+        std::function<void(TBackupFile& sender, const QString& fileName, TPercentage percent, bool& cont)>;
     using TNeedDiskEvent = std::function<void(TBackupFile& sender, quint16 diskId, bool& cont)>;
     // fa: the stored packed DOS date-time.
-    using TRestoreFileEvent =
-        std::function<void(TBackupFile& sender, QString& fileName, qint32 fa, bool& doRestore)>;
+    using TRestoreFileEvent = std::function<void(TBackupFile& sender, QString& fileName, qint32 fa, bool& doRestore)>;
     // Called with the target still open (at its end), before its date is set and it is closed.
     using TFileRestoredEvent = std::function<void(TBackupFile& sender, QString& fileName, QFile& stream)>;
     using TBackupErrorEvent = std::function<void(TBackupFile& sender, int error, const QString& errString)>;

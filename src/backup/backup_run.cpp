@@ -24,8 +24,8 @@ namespace {
 constexpr int kChunksInFlight = 64;
 
 struct Entry {
-    QString path;       // the file to read
-    QByteArray record;  // the name stored in its record
+    QString path;      // the file to read
+    QByteArray record; // the name stored in its record
     bool fileList = false;
 };
 

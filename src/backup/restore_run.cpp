@@ -23,14 +23,14 @@ constexpr int kChunksInFlight = 64;
 
 // A file being restored (or, when testing, checked without writing).
 struct Target {
-    QString path;      // where it goes; empty when only checked
-    QString stored;    // its name in the archive
+    QString path;   // where it goes; empty when only checked
+    QString stored; // its name in the archive
     quint32 dosTime = 0;
     OutputFile out;
 };
 
 struct Pending {
-    ChunkJob* job = nullptr;  // a block to write, or null: the target is complete
+    ChunkJob* job = nullptr; // a block to write, or null: the target is complete
     bool stored = false;
     std::shared_ptr<Target> target;
 };

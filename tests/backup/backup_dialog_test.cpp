@@ -88,8 +88,8 @@ TEST_F(BackupDialog, AddingFilesAndWildcards) {
     for (int i = 0; i < form.FileListBox->count(); ++i)
         items << form.FileListBox->item(i)->text();
     EXPECT_EQ(items, (QStringList{a, path("src/*.txt /s"), path("src/*.txt /s")}));
-    EXPECT_TRUE(services.dialogs.log.contains(
-        "input: Lisää tiedostoja yleismerkein | Kirjoita hakemistopolku + yleismerkit"));
+    EXPECT_TRUE(
+        services.dialogs.log.contains("input: Lisää tiedostoja yleismerkein | Kirjoita hakemistopolku + yleismerkit"));
     form.Button5Click();
     EXPECT_EQ(form.FileListBox->count(), 0);
     form.Button2Click();
@@ -112,8 +112,7 @@ TEST_F(BackupDialog, BackupShowsRateThenArchiveShowsTitleSummaryAndFiles) {
     EXPECT_EQ(form.Edit2->text(), "Viikkokopio");
     const qint64 total = form.Backupfile1.TotalSize();
     EXPECT_EQ(form.Edit1->text(), QString("2 tiedosto, %1 KB yhteensä").arg(qRound64(total / 1024.0)));
-    EXPECT_EQ(form.MeFiles->toPlainText(),
-              a + ". Pvm. 6.5.2024, 50000 tavua\n" + b + ". Pvm. 6.5.2024, 30000 tavua");
+    EXPECT_EQ(form.MeFiles->toPlainText(), a + ". Pvm. 6.5.2024, 50000 tavua\n" + b + ". Pvm. 6.5.2024, 30000 tavua");
 }
 
 TEST_F(BackupDialog, ArchiveWithoutIdsSaysSo) {
@@ -170,8 +169,8 @@ TEST_F(BackupDialog, NothingChosenOrDamagedArchiveEndsTheRestore) {
     EXPECT_EQ(form.Edit2->text(), "");
     EXPECT_EQ(form.Edit1->text(), "");
     form.Button3->click();
-    EXPECT_EQ(messages(), (QStringList{"Palautus keskeytyi", "Invalid archive type", "Cannot read archive",
-                                       "Palautus keskeytyi"}));
+    EXPECT_EQ(messages(),
+              (QStringList{"Palautus keskeytyi", "Invalid archive type", "Cannot read archive", "Palautus keskeytyi"}));
 }
 
 TEST_F(BackupDialog, FloppyPathAndVolumeSizeSetTheVolumeLimit) {

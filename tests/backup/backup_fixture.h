@@ -18,7 +18,9 @@
 #include <string>
 
 // Readable failure output for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace backup_test {
 
@@ -41,7 +43,9 @@ inline std::string text(size_t n) {
 
 // 2024-05-06 10:20:30 as a packed DOS date-time, worked out by hand.
 constexpr uint32_t kDos20240506 = (44u << 25) | (5u << 21) | (6u << 16) | (10u << 11) | (20u << 5) | 15u;
-inline QDateTime at20240506() { return QDateTime(QDate(2024, 5, 6), QTime(10, 20, 30)); }
+inline QDateTime at20240506() {
+    return QDateTime(QDate(2024, 5, 6), QTime(10, 20, 30));
+}
 
 class TempFolder : public ::testing::Test {
 protected:

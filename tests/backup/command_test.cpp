@@ -21,7 +21,8 @@ protected:
         p.setStandardInputFile(QProcess::nullDevice()); // no terminal: volumes are never asked
         p.start(ARKIVO_BACKUP_COMMAND, args);
         EXPECT_TRUE(p.waitForFinished(60000));
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
     }
 };
 

@@ -36,13 +36,31 @@ TEST_F(Damaged, EachKindOfDamageEndsWithItsError) {
     };
     const Case cases[] = {
         {"negative name length", [](layout::Writer& w) { w.int32(-5); }, errInvalidArchive, false, false},
-        {"name length above 4096", [](layout::Writer& w) { w.int32(5000); w.raw(std::string(5000, 'x')); },
+        {"name length above 4096",
+         [](layout::Writer& w) {
+             w.int32(5000);
+             w.raw(std::string(5000, 'x'));
+         },
          errInvalidArchive, false, false},
         {"block longer than a chunk",
-         [&](layout::Writer& w) { record(w); w.int32(16385); w.raw(std::string(16385, 'x')); }, errInvalidArchive},
+         [&](layout::Writer& w) {
+             record(w);
+             w.int32(16385);
+             w.raw(std::string(16385, 'x'));
+         },
+         errInvalidArchive},
         {"stored block longer than a chunk",
-         [&](layout::Writer& w) { record(w); w.int32(-16385); w.raw(std::string(16385, 'x')); }, errInvalidArchive},
-        {"chunk inflating beyond 16 384 bytes", [&](layout::Writer& w) { record(w); w.compressedBlock(big); },
+         [&](layout::Writer& w) {
+             record(w);
+             w.int32(-16385);
+             w.raw(std::string(16385, 'x'));
+         },
+         errInvalidArchive},
+        {"chunk inflating beyond 16 384 bytes",
+         [&](layout::Writer& w) {
+             record(w);
+             w.compressedBlock(big);
+         },
          errCompression},
         {"wrong Adler-32",
          [&](layout::Writer& w) {
@@ -55,21 +73,56 @@ TEST_F(Damaged, EachKindOfDamageEndsWithItsError) {
              w.end();
          },
          errCompression},
-        {"not zlib at all", [&](layout::Writer& w) { record(w); w.int32(100); w.raw(randomBytes(100)); },
+        {"not zlib at all",
+         [&](layout::Writer& w) {
+             record(w);
+             w.int32(100);
+             w.raw(randomBytes(100));
+         },
          errCompression},
-        {"cut in a block", [&](layout::Writer& w) { record(w); w.int32(500); w.raw(std::string(20, 'x')); },
+        {"cut in a block",
+         [&](layout::Writer& w) {
+             record(w);
+             w.int32(500);
+             w.raw(std::string(20, 'x'));
+         },
          errInvalidArchive},
         {"cut after a block", [&](layout::Writer& w) { record(w); }, errInvalidArchive},
-        {"cut before the end marker", [&](layout::Writer& w) { record(w); w.segmentEnd(); }, errInvalidArchive},
-        {"missing segment tag",
-         [](layout::Writer& w) { w.recordStart("/d/b.txt", kDos20240506); w.raw("XYZ"); w.int32(0); },
+        {"cut before the end marker",
+         [&](layout::Writer& w) {
+             record(w);
+             w.segmentEnd();
+         },
          errInvalidArchive},
-        {"bad continuation number", [&](layout::Writer& w) { record(w); w.segmentEnd(); w.int32(12); w.raw("NEXT:DISKx2y"); },
+        {"missing segment tag",
+         [](layout::Writer& w) {
+             w.recordStart("/d/b.txt", kDos20240506);
+             w.raw("XYZ");
+             w.int32(0);
+         },
+         errInvalidArchive},
+        {"bad continuation number",
+         [&](layout::Writer& w) {
+             record(w);
+             w.segmentEnd();
+             w.int32(12);
+             w.raw("NEXT:DISKx2y");
+         },
          errInvalidArchive},
         {"continuation back to the same volume",
-         [&](layout::Writer& w) { record(w); w.segmentEnd(); w.nextDisk(1); }, errInvalidArchive},
-        {"missing volume", [&](layout::Writer& w) { record(w); w.segmentEnd(); w.nextDisk(2); }, errCannotReadArchive,
-         true},
+         [&](layout::Writer& w) {
+             record(w);
+             w.segmentEnd();
+             w.nextDisk(1);
+         },
+         errInvalidArchive},
+        {"missing volume",
+         [&](layout::Writer& w) {
+             record(w);
+             w.segmentEnd();
+             w.nextDisk(2);
+         },
+         errCannotReadArchive, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -108,7 +161,8 @@ TEST_F(Damaged, EachKindOfDamageEndsWithItsError) {
 }
 
 TEST_F(Damaged, UnreadableHeaderIsReportedAsUnreadableArchive) {
-    for (const std::string& bytes : {std::string("\x05\0\0\0ab", 6), std::string("\xff\xff\xff\xff", 4), std::string()}) {
+    for (const std::string& bytes :
+         {std::string("\x05\0\0\0ab", 6), std::string("\xff\xff\xff\xff", 4), std::string()}) {
         layout::writeFile(spath("h.var"), bytes);
         TBackupFile engine;
         EXPECT_FALSE(engine.Restore(path("h.var"), path("out")));

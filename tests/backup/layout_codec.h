@@ -17,7 +17,7 @@ using Bytes = std::string;
 struct Record {
     std::string name;
     uint32_t dosTime = 0;
-    Bytes data;                      // whole file data, volumes joined
+    Bytes data;                        // whole file data, volumes joined
     std::vector<int32_t> blockLengths; // as stored, in order, all volumes
 };
 

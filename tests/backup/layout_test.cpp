@@ -76,8 +76,8 @@ TEST_F(Layout, IndependentReaderReadsEverythingIncludingTheFileIdList) {
     EXPECT_EQ(arc.fileCount, 2);
     ASSERT_EQ(arc.records.size(), 3u);
     EXPECT_EQ(arc.records[0].name, "FILE:LIST");
-    const std::string list = b.toStdString() + "\t" + std::to_string(kDos20240506) + "=30000\r\n" +
-                             a.toStdString() + "\t" + std::to_string(kDos20240506) + "=50000\r\n";
+    const std::string list = b.toStdString() + "\t" + std::to_string(kDos20240506) + "=30000\r\n" + a.toStdString() +
+                             "\t" + std::to_string(kDos20240506) + "=50000\r\n";
     EXPECT_EQ(arc.records[0].data, list);
     EXPECT_EQ(arc.totalSize, int32_t(80000 + list.size()));
     EXPECT_EQ(arc.records[1].name, b.toStdString()); // case kept

@@ -34,11 +34,21 @@ TEST_F(Restoring, FiveModesDecideByExistenceAndDate) {
         bool restored;
     };
     const Case cases[] = {
-        {rmAll, None, true},           {rmAll, Older, true},           {rmAll, Newer, true},
-        {rmNoOverwrite, None, true},   {rmNoOverwrite, Older, false},  {rmNoOverwrite, Newer, false},
-        {rmNewer, None, true},         {rmNewer, Older, true},         {rmNewer, Newer, false},
-        {rmExisting, None, false},     {rmExisting, Older, true},      {rmExisting, Newer, true},
-        {rmExistingNewer, None, false}, {rmExistingNewer, Older, true}, {rmExistingNewer, Newer, false},
+        {rmAll, None, true},
+        {rmAll, Older, true},
+        {rmAll, Newer, true},
+        {rmNoOverwrite, None, true},
+        {rmNoOverwrite, Older, false},
+        {rmNoOverwrite, Newer, false},
+        {rmNewer, None, true},
+        {rmNewer, Older, true},
+        {rmNewer, Newer, false},
+        {rmExisting, None, false},
+        {rmExisting, Older, true},
+        {rmExisting, Newer, true},
+        {rmExistingNewer, None, false},
+        {rmExistingNewer, Older, true},
+        {rmExistingNewer, Newer, false},
     };
     const QString archive = oneFileArchive("/vanha/paikka/kirje.txt", "uusi sisältö");
     for (const Case& c : cases) {
