@@ -9,6 +9,7 @@ ImageBox::ImageBox(const QString& name, QWidget* parent) : Control(name, parent)
 void ImageBox::setPicture(const QPixmap& picture)
 {
     m_picture = picture;
+    m_scaled = QPixmap();
     update();
 }
 
@@ -32,8 +33,12 @@ void ImageBox::paintEvent(QPaintEvent*)
     if (m_picture.isNull())
         return;
     QPainter p(this);
-    if (m_stretch)
-        p.drawPixmap(rect(), m_picture);
+    if (m_stretch) {
+        // The clock above repaints this every second: scale once, not at each paint.
+        if (m_scaled.size() != size())
+            m_scaled = m_picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        p.drawPixmap(0, 0, m_scaled);
+    }
     else
         p.drawPixmap(0, 0, m_picture);
 }

@@ -26,6 +26,7 @@ protected:
 
 private:
     QPixmap m_picture;
+    QPixmap m_scaled; // the stretched picture at the box's size, made once per size
     bool m_stretch = false;
 };
 
