@@ -8,8 +8,7 @@ namespace arkivo::calculators::euro {
 
 namespace {
 
-void setFinnishNumbers(TMoneyString& w)
-{
+void setFinnishNumbers(TMoneyString& w) {
     const QStringList ones{"yksi", "kaksi", "kolme", "neljä", "viisi", "kuusi", "seitsemän", "kahdeksan", "yhdeksän"};
     w.setMaleOne(ones);
     w.setFemaleOne(ones);
@@ -28,22 +27,19 @@ void setFinnishNumbers(TMoneyString& w)
 
 } // namespace
 
-void setMarkkaWords(TMoneyString& words)
-{
+void setMarkkaWords(TMoneyString& words) {
     setFinnishNumbers(words);
     words.setCurrency({"markkaa", "markkaa", "markkaa"});
     words.setCurrencySub({"penniä", "penniä", "penniä"});
 }
 
-void setEuroWords(TMoneyString& words)
-{
+void setEuroWords(TMoneyString& words) {
     setFinnishNumbers(words);
     words.setCurrency({"euroa", "euroa", "euroa"});
     words.setCurrencySub({"senttiä", "senttiä", "senttiä"});
 }
 
-std::optional<long double> parseAmount(const QString& text)
-{
+std::optional<long double> parseAmount(const QString& text) {
     if (text.trimmed().isEmpty())
         return std::nullopt;
     const auto value = fi::parseNumber(text.trimmed());
@@ -52,13 +48,11 @@ std::optional<long double> parseAmount(const QString& text)
     return value;
 }
 
-QString convert(long double amount, long double multiplier)
-{
+QString convert(long double amount, long double multiplier) {
     return fi::formatGeneral(amount * multiplier, 15);
 }
 
-QString wordsFor(long double value, const TMoneyString& words)
-{
+QString wordsFor(long double value, const TMoneyString& words) {
     if (value > kWordsLimit)
         return kTooLargeText;
     return words.toWords(qint64(std::nearbyintl(value * TMoneyString::kScale)));

@@ -19,8 +19,7 @@ using arkivo::controls::CurrencyEdit;
 using namespace arkivo::calculators;
 namespace platform = arkivo::platform;
 
-TEuroForm::TEuroForm(QWidget* parent) : QWidget(parent, Qt::Window)
-{
+TEuroForm::TEuroForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("EuroForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Eurolaskin"));
@@ -41,14 +40,12 @@ TEuroForm::TEuroForm(QWidget* parent) : QWidget(parent, Qt::Window)
     FormStorage1->attach();
 }
 
-TEuroForm::~TEuroForm()
-{
+TEuroForm::~TEuroForm() {
     // Saved here, while every control still exists.
     FormStorage1->save();
 }
 
-void TEuroForm::build()
-{
+void TEuroForm::build() {
     Panel1 = new FramePanel(QStringLiteral("Panel1"), 438, 283, this);
     Panel1->setColor(QColor(0, 0, 128));
     Panel1->setGeometry(rect());
@@ -56,8 +53,8 @@ void TEuroForm::build()
     SpeedButton2 = new ToolbarButton(QStringLiteral("SpeedButton2"), QStringLiteral("&Värit"),
                                      QStringLiteral("Taustan väri"), Panel1);
     SpeedButton2->setGeometry(21, 6, 60, 24);
-    SpeedButton1 = new ToolbarButton(QStringLiteral("SpeedButton1"), QStringLiteral("Ohje F1"),
-                                     QStringLiteral("Ohje"), Panel1);
+    SpeedButton1 =
+        new ToolbarButton(QStringLiteral("SpeedButton1"), QStringLiteral("Ohje F1"), QStringLiteral("Ohje"), Panel1);
     SpeedButton1->setGeometry(85, 6, 60, 24);
     for (ToolbarButton* b : {SpeedButton1, SpeedButton2})
         b->setStyleSheet(QStringLiteral("QToolButton { color: white; }"));
@@ -114,16 +111,14 @@ void TEuroForm::build()
     edVerbal->setToolTip(QStringLiteral("Tähän tulee eurot ja sentit tekstinä"));
 }
 
-void TEuroForm::showEurosToMarkkaa(bool on)
-{
+void TEuroForm::showEurosToMarkkaa(bool on) {
     Markat->setVisible(!on);
     Eurot->setVisible(!on);
     Markat1->setVisible(on);
     Eurot1->setVisible(on);
 }
 
-void TEuroForm::convert(CurrencyEdit* from, CurrencyEdit* to, long double multiplier)
-{
+void TEuroForm::convert(CurrencyEdit* from, CurrencyEdit* to, long double multiplier) {
     if (from->isBlank())
         return;
     const auto amount = from->amount();
@@ -134,8 +129,7 @@ void TEuroForm::convert(CurrencyEdit* from, CurrencyEdit* to, long double multip
     to->setAmountText(euro::convert(*amount, multiplier));
 }
 
-void TEuroForm::writeWords(CurrencyEdit* edit, const TMoneyString& words, WordsPanel* panel)
-{
+void TEuroForm::writeWords(CurrencyEdit* edit, const TMoneyString& words, WordsPanel* panel) {
     // An emptied field keeps the words it had; an unreadable one beeps as well.
     const auto amount = edit->amount();
     if (!amount) {
@@ -146,8 +140,7 @@ void TEuroForm::writeWords(CurrencyEdit* edit, const TMoneyString& words, WordsP
     panel->setText(euro::wordsFor(*amount, words));
 }
 
-void TEuroForm::MarkatChange()
-{
+void TEuroForm::MarkatChange() {
     if (!Markat->isBlank() && !Markat->amount()) {
         QApplication::beep();
         return;
@@ -156,10 +149,11 @@ void TEuroForm::MarkatChange()
     writeWords(Markat, MSMarkka, edMarkat);
 }
 
-void TEuroForm::EurotChange() { writeWords(Eurot, MSEuro, edVerbal); }
+void TEuroForm::EurotChange() {
+    writeWords(Eurot, MSEuro, edVerbal);
+}
 
-void TEuroForm::Eurot1Change()
-{
+void TEuroForm::Eurot1Change() {
     if (!Eurot1->isBlank() && !Eurot1->amount()) {
         QApplication::beep();
         return;
@@ -168,38 +162,35 @@ void TEuroForm::Eurot1Change()
     writeWords(Eurot1, MSEuro, edVerbal);
 }
 
-void TEuroForm::Markat1Change() { writeWords(Markat1, MSMarkka, edMarkat); }
+void TEuroForm::Markat1Change() {
+    writeWords(Markat1, MSMarkka, edMarkat);
+}
 
-void TEuroForm::MarkatClick()
-{
+void TEuroForm::MarkatClick() {
     Markat->clearAmount();
     Eurot->clearAmount();
 }
 
-void TEuroForm::Eurot1Click()
-{
+void TEuroForm::Eurot1Click() {
     Eurot1->clearAmount();
     Markat1->clearAmount();
 }
 
-void TEuroForm::EurotClick()
-{
+void TEuroForm::EurotClick() {
     showEurosToMarkkaa(true);
     Eurot1->clearAmount();
     Eurot1->setFocus(Qt::MouseFocusReason);
     Markat1->clearAmount();
 }
 
-void TEuroForm::Markat1Click()
-{
+void TEuroForm::Markat1Click() {
     showEurosToMarkkaa(false);
     Markat->clearAmount();
     Markat->setFocus(Qt::MouseFocusReason);
     Eurot->clearAmount();
 }
 
-void TEuroForm::SpeedButton2Click()
-{
+void TEuroForm::SpeedButton2Click() {
     const auto colour = platform::dialogs().chooseColor(edMarkat->color());
     if (!colour)
         return;
@@ -210,10 +201,11 @@ void TEuroForm::SpeedButton2Click()
     Panel1->setColor(*colour);
 }
 
-void TEuroForm::SpeedButton1Click() { platform::help().show(QStringLiteral("Eurolaskin")); }
+void TEuroForm::SpeedButton1Click() {
+    platform::help().show(QStringLiteral("Eurolaskin"));
+}
 
-void TEuroForm::keyPressEvent(QKeyEvent* event)
-{
+void TEuroForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         SpeedButton1Click();
         return;
@@ -221,8 +213,7 @@ void TEuroForm::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-bool TEuroForm::event(QEvent* event)
-{
+bool TEuroForm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         if (arkivo::PanelLink* link = arkivo::panelLink())
             link->setHandleGrey();

@@ -9,8 +9,7 @@ namespace arkivo::calculators::fuel {
 
 namespace {
 
-std::optional<long double> number(const QString& text, QString* error)
-{
+std::optional<long double> number(const QString& text, QString* error) {
     const auto value = fi::parseNumber(text.trimmed());
     if (!value || !std::isfinite(*value)) {
         if (error->isEmpty())
@@ -20,8 +19,7 @@ std::optional<long double> number(const QString& text, QString* error)
     return value;
 }
 
-Result finish(long double value)
-{
+Result finish(long double value) {
     if (!std::isfinite(value))
         return {false, {}, QStringLiteral("Tulos on liian suuri näytettäväksi.")};
     return {true, fi::formatGeneral(value, 15), {}};
@@ -29,8 +27,7 @@ Result finish(long double value)
 
 } // namespace
 
-Result consumption(const QString& km, const QString& litres)
-{
+Result consumption(const QString& km, const QString& litres) {
     QString error;
     const auto distance = number(km, &error);
     const auto filled = number(litres, &error);
@@ -41,8 +38,7 @@ Result consumption(const QString& km, const QString& litres)
     return finish(*filled * (100.0L / *distance));
 }
 
-Result tripCost(const QString& km, const QString& litresPer100, const QString& pricePerLitre)
-{
+Result tripCost(const QString& km, const QString& litresPer100, const QString& pricePerLitre) {
     QString error;
     const auto distance = number(km, &error);
     const auto per100 = number(litresPer100, &error);

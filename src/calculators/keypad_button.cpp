@@ -6,47 +6,40 @@
 namespace arkivo::calculators {
 
 KeypadButton::KeypadButton(const QString& name, const QString& caption, int tag, QWidget* parent)
-    : QAbstractButton(parent), m_tag(tag), m_color(Qt::darkBlue),
-      m_hotColor(QColor(0xE3, 0xE3, 0xE3)), m_hotFontColor(Qt::darkBlue)
-{
+    : QAbstractButton(parent), m_tag(tag), m_color(Qt::darkBlue), m_hotColor(QColor(0xE3, 0xE3, 0xE3)),
+      m_hotFontColor(Qt::darkBlue) {
     setObjectName(name);
     setText(caption);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
 }
 
-void KeypadButton::setColor(const QColor& c)
-{
+void KeypadButton::setColor(const QColor& c) {
     m_color = c;
     update();
 }
 
-void KeypadButton::setHotColor(const QColor& c)
-{
+void KeypadButton::setHotColor(const QColor& c) {
     m_hotColor = c;
     update();
 }
 
-void KeypadButton::setHotFontColor(const QColor& c)
-{
+void KeypadButton::setHotFontColor(const QColor& c) {
     m_hotFontColor = c;
     update();
 }
 
-void KeypadButton::setFontColor(const QColor& c)
-{
+void KeypadButton::setFontColor(const QColor& c) {
     m_fontColor = c;
     update();
 }
 
-void KeypadButton::setButtonFont(const QFont& f)
-{
+void KeypadButton::setButtonFont(const QFont& f) {
     setFont(f);
     update();
 }
 
-void KeypadButton::paintEvent(QPaintEvent*)
-{
+void KeypadButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const bool hot = m_hover && isEnabled();
     p.fillRect(rect(), hot ? m_hotColor : m_color);
@@ -70,15 +63,13 @@ void KeypadButton::paintEvent(QPaintEvent*)
                text.isValid() ? this->text() : QString());
 }
 
-void KeypadButton::enterEvent(QEnterEvent* event)
-{
+void KeypadButton::enterEvent(QEnterEvent* event) {
     m_hover = true;
     update();
     QAbstractButton::enterEvent(event);
 }
 
-void KeypadButton::leaveEvent(QEvent* event)
-{
+void KeypadButton::leaveEvent(QEvent* event) {
     m_hover = false;
     update();
     QAbstractButton::leaveEvent(event);

@@ -4,8 +4,7 @@ namespace arkivo::calculators {
 
 namespace {
 
-QString at(const QStringList& list, qint64 index)
-{
+QString at(const QStringList& list, qint64 index) {
     return index >= 0 && index < list.size() ? list.at(int(index)) : QString();
 }
 
@@ -13,31 +12,25 @@ QString at(const QStringList& list, qint64 index)
 
 TMoneyString::TMoneyString()
     : m_maleOne{"one", "two", "three", "four", "five", "six", "seven", "eight", "nine"},
-      m_femaleOne(m_maleOne),
-      m_ten{"ten", "twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"},
-      m_firstTen{"eleven", "twelve", "thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen",
-                 "nineteen"},
-      m_hundred{"one hundred", "two hundred", "three hundred", "four hundred", "five hundred",
+      m_femaleOne(m_maleOne), m_ten{"ten",   "twenty",  "thirty", "forty", "fifty",
+                                    "sixty", "seventy", "eighty", "ninety"},
+      m_firstTen{"eleven", "twelve", "thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen"},
+      m_hundred{"one hundred", "two hundred",   "three hundred", "four hundred", "five hundred",
                 "six hundred", "seven hundred", "eight hundred", "nine hundred"},
-      m_thousand{"thousand", "thousand", "thousand"},
-      m_million{"million", "million", "million"},
-      m_currencySub{"cent", "cents", "cents"},
-      m_currency{"dollar", "dollars", "dollars"},
-      m_zero(QStringLiteral("zero"))
-{
+      m_thousand{"thousand", "thousand", "thousand"}, m_million{"million", "million", "million"},
+      m_currencySub{"cent", "cents", "cents"}, m_currency{"dollar", "dollars", "dollars"},
+      m_zero(QStringLiteral("zero")) {
     m_valueString = toWords(m_value);
 }
 
-void TMoneyString::setValueNumber(qint64 amount)
-{
+void TMoneyString::setValueNumber(qint64 amount) {
     if (amount == m_value)
         return;
     m_value = amount;
     m_valueString = toWords(amount);
 }
 
-int TMoneyString::unitForm(qint64 n)
-{
+int TMoneyString::unitForm(qint64 n) {
     const qint64 lastTwo = n % 100;
     if (lastTwo >= 11 && lastTwo <= 19)
         return 2;
@@ -49,8 +42,7 @@ int TMoneyString::unitForm(qint64 n)
     return 2;
 }
 
-QString TMoneyString::groupWords(int g, const QStringList& ones) const
-{
+QString TMoneyString::groupWords(int g, const QStringList& ones) const {
     QString out;
     if (g / 100 > 0)
         out += at(m_hundred, g / 100 - 1);
@@ -72,8 +64,7 @@ QString TMoneyString::groupWords(int g, const QStringList& ones) const
     return out;
 }
 
-QString TMoneyString::numberWords(qint64 n, const QStringList& ones) const
-{
+QString TMoneyString::numberWords(qint64 n, const QStringList& ones) const {
     if (n == 0)
         return m_zero;
     QString out;
@@ -94,8 +85,7 @@ QString TMoneyString::numberWords(qint64 n, const QStringList& ones) const
     return out;
 }
 
-QString TMoneyString::part(qint64 n, bool zeroEmpty, bool digits, bool male, const QStringList& unit) const
-{
+QString TMoneyString::part(qint64 n, bool zeroEmpty, bool digits, bool male, const QStringList& unit) const {
     if (n == 0 && zeroEmpty)
         return {};
     QString out;
@@ -111,8 +101,7 @@ QString TMoneyString::part(qint64 n, bool zeroEmpty, bool digits, bool male, con
     return out;
 }
 
-QString TMoneyString::toWords(qint64 amount) const
-{
+QString TMoneyString::toWords(qint64 amount) const {
     // Whole units and the minor unit rounded half to even from the four
     // decimals, in integers: 10,125 -> 12 cents; 0,995 -> 100 cents, carried.
     qint64 whole = amount / kScale;
@@ -132,8 +121,7 @@ QString TMoneyString::toWords(qint64 amount) const
         return {};
 
     const QString major = part(whole, m_zeroEmptyCurrency, m_formatCurrency, m_maleCurrency, m_currency);
-    const QString sub =
-        part(minor, m_zeroEmptyCurrencySub, m_formatCurrencySub, m_maleCurrencySub, m_currencySub);
+    const QString sub = part(minor, m_zeroEmptyCurrencySub, m_formatCurrencySub, m_maleCurrencySub, m_currencySub);
     QString result;
     if (major.isEmpty())
         result = sub;

@@ -75,8 +75,7 @@ public:
     static int unitForm(qint64 n);
 
 private:
-    template <typename T> void assign(T& field, const T& value)
-    {
+    template <typename T> void assign(T& field, const T& value) {
         if (field == value)
             return;
         field = value;
@@ -86,8 +85,7 @@ private:
     QString groupWords(int g, const QStringList& ones) const;
     QString part(qint64 n, bool zeroEmpty, bool digits, bool male, const QStringList& unit) const;
 
-    QStringList m_maleOne, m_femaleOne, m_ten, m_firstTen, m_hundred, m_thousand, m_million, m_currencySub,
-        m_currency;
+    QStringList m_maleOne, m_femaleOne, m_ten, m_firstTen, m_hundred, m_thousand, m_million, m_currencySub, m_currency;
     bool m_maleCurrency = true;
     bool m_maleCurrencySub = true;
     bool m_formatCurrency = false;

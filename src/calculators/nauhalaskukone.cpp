@@ -23,8 +23,7 @@ namespace {
 constexpr int kToolbarHeight = 28;
 const QColor kLightYellow(255, 255, 128); // $0080FFFF
 
-QFont buttonFont(int pixels, bool bold)
-{
+QFont buttonFont(int pixels, bool bold) {
     QFont f(QStringLiteral("Arial"));
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixels);
@@ -34,8 +33,7 @@ QFont buttonFont(int pixels, bool bold)
 
 } // namespace
 
-TNauhalaskukone::TNauhalaskukone(QWidget* parent) : QWidget(parent, Qt::Window)
-{
+TNauhalaskukone::TNauhalaskukone(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Nauhalaskukone"));
     setWindowTitle(QStringLiteral("Nauhalaskin"));
     setFocusPolicy(Qt::StrongFocus);
@@ -96,14 +94,12 @@ TNauhalaskukone::TNauhalaskukone(QWidget* parent) : QWidget(parent, Qt::Window)
     arrange();
 }
 
-TNauhalaskukone::~TNauhalaskukone()
-{
+TNauhalaskukone::~TNauhalaskukone() {
     // Saved here, while every control still exists.
     FormStorage1->save();
 }
 
-void TNauhalaskukone::buildToolbar()
-{
+void TNauhalaskukone::buildToolbar() {
     Panel3 = new QWidget(this);
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->setAutoFillBackground(true);
@@ -132,16 +128,15 @@ void TNauhalaskukone::buildToolbar()
          "POLTTOAINELASKIN. Näppäimistö: Alt+P."},
     };
     for (const Tool& t : tools) {
-        *t.field = new ToolbarButton(QString::fromUtf8(t.name), QString::fromUtf8(t.caption),
-                                     QString::fromUtf8(t.hint), Panel3);
+        *t.field = new ToolbarButton(QString::fromUtf8(t.name), QString::fromUtf8(t.caption), QString::fromUtf8(t.hint),
+                                     Panel3);
         (*t.field)->setGeometry(0, 2, 60, kToolbarHeight - 4);
         m_toolbar << *t.field;
     }
     applyToolbarLayout(true);
 }
 
-void TNauhalaskukone::buildKeypad()
-{
+void TNauhalaskukone::buildKeypad() {
     Kuvaruutu = new NumberDisplay(Panel2);
     Kuvaruutu->setMinimumHeight(34);
 
@@ -193,8 +188,8 @@ void TNauhalaskukone::buildKeypad()
         {"Nappi_MYhteensa", "M&Y=", 3, "MUISTISSA YHTEENSÄ. Näppäimistö: Alt + Y.", 0, 1, 1},
         {"Nappi_MPlus", "M&L+", 4, "MUISTIIN LISÄÄMINEN. Näppäimistö: Alt + L.", 0, 2, 1},
         {"Nappi_MMiinus", "M&V-", 5, "MUISTISTA VÄHENTÄMINEN. Näppäimistö: Alt + V.", 0, 3, 1},
-        {"Nappi_Nollaus", "N&ollaa näyttö", 12,
-         "NUMERONÄYTÖN NOLLAUS. Näppäimistö: Alt + O (O-kirjain, ei nolla).", 1, 0, 2},
+        {"Nappi_Nollaus", "N&ollaa näyttö", 12, "NUMERONÄYTÖN NOLLAUS. Näppäimistö: Alt + O (O-kirjain, ei nolla).", 1,
+         0, 2},
         {"Nappi_Back", "<--", 8, "PALAUTUS-NÄPPÄIN. Näppäimistö: <---merkki (Backspace-näppäin).", 1, 2, 1},
         {"Nappi_Jako", "÷", 47, "Jakolasku. Näppäimistö: ÷-merkki (jako-merkki).", 1, 3, 1},
         {"Nappi_7", "7", 55, nullptr, 2, 0, 1},
@@ -262,16 +257,14 @@ void TNauhalaskukone::buildKeypad()
     }
 }
 
-void TNauhalaskukone::writeHeader()
-{
+void TNauhalaskukone::writeHeader() {
     Nauha->addLines(TapeEngine::header(Label1->text()));
 }
 
 // Lays the window out from the stored panel values, as the layouts set them:
 // the toolbar strip, the frame strips, the keypad on the right (wide) or at
 // the bottom (narrow), and the tape in what is left.
-void TNauhalaskukone::arrange()
-{
+void TNauhalaskukone::arrange() {
     const int w = width();
     const int h = height();
     FramePanel* p4 = m_frames[0];
@@ -310,8 +303,7 @@ void TNauhalaskukone::arrange()
     }
 }
 
-void TNauhalaskukone::resizeEvent(QResizeEvent* event)
-{
+void TNauhalaskukone::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     arrange();
 }

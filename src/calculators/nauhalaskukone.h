@@ -4,8 +4,8 @@
 
 #include <QList>
 
-#include <functional>
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QLineEdit;

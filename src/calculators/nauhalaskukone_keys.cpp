@@ -19,12 +19,15 @@
 using namespace arkivo::calculators;
 namespace platform = arkivo::platform;
 
-QString TNauhalaskukone::displayShown() const { return Kuvaruutu->text(); }
+QString TNauhalaskukone::displayShown() const {
+    return Kuvaruutu->text();
+}
 
-void TNauhalaskukone::TulostaClick(KeypadButton* button) { FormKeyPress(button->tag()); }
+void TNauhalaskukone::TulostaClick(KeypadButton* button) {
+    FormKeyPress(button->tag());
+}
 
-void TNauhalaskukone::FormKeyPress(int code)
-{
+void TNauhalaskukone::FormKeyPress(int code) {
     const TapeEngine::Outcome out = m_engine.press(code);
     addTapeLines(out.lines);
     switch (out.request) {
@@ -46,20 +49,17 @@ void TNauhalaskukone::FormKeyPress(int code)
         setFocus(Qt::OtherFocusReason);
 }
 
-void TNauhalaskukone::refreshDisplay()
-{
+void TNauhalaskukone::refreshDisplay() {
     Kuvaruutu->setText(m_engine.display());
     Nappi_MYhteensa->setEnabled(m_engine.memoryKeysEnabled());
     Nappi_MTyhjenna->setEnabled(m_engine.memoryKeysEnabled());
 }
 
-void TNauhalaskukone::addTapeLines(const QStringList& lines)
-{
+void TNauhalaskukone::addTapeLines(const QStringList& lines) {
     Nauha->addLines(lines);
 }
 
-void TNauhalaskukone::toggleDecimalsEditor()
-{
+void TNauhalaskukone::toggleDecimalsEditor() {
     if (!m_decimalsEditorOpen) {
         Edit1->setText(QString::number(m_engine.decimals()));
         m_decimalsEditorOpen = true;
@@ -87,15 +87,13 @@ void TNauhalaskukone::toggleDecimalsEditor()
         Edit1->setFocus(Qt::OtherFocusReason);
 }
 
-void TNauhalaskukone::PaivaysClick()
-{
+void TNauhalaskukone::PaivaysClick() {
     addTapeLines(TapeEngine::dateLines(platform::clock().now()));
     if (isVisible())
         setFocus(Qt::OtherFocusReason);
 }
 
-void TNauhalaskukone::NauhanNollausClick()
-{
+void TNauhalaskukone::NauhanNollausClick() {
     Nauha->clear();
     if (!Nauha->isHidden())
         Nauha->addLine(TapeEngine::alignRight(Label1->text()));
@@ -104,12 +102,13 @@ void TNauhalaskukone::NauhanNollausClick()
         setFocus(Qt::OtherFocusReason);
 }
 
-void TNauhalaskukone::addStarLine() { Nauha->addLine(TapeEngine::starLine()); }
+void TNauhalaskukone::addStarLine() {
+    Nauha->addLine(TapeEngine::starLine());
+}
 
 // The character code a key gives: Enter 13, Backspace 8, Esc 27, Ctrl+letter
 // 1..26 (Ctrl+G is 7), others their upper-cased character. -1: not a character.
-int TNauhalaskukone::keyCode(const QKeyEvent* event)
-{
+int TNauhalaskukone::keyCode(const QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -137,8 +136,7 @@ int TNauhalaskukone::keyCode(const QKeyEvent* event)
 }
 
 // F1 help, Ctrl+V the tape menu, Ctrl+L and Ctrl+K the layouts. True: handled.
-bool TNauhalaskukone::FormKeyDown(QKeyEvent* event)
-{
+bool TNauhalaskukone::FormKeyDown(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         platform::help().show(QStringLiteral("Nauhalaskin"));
         return true;
@@ -161,8 +159,7 @@ bool TNauhalaskukone::FormKeyDown(QKeyEvent* event)
     return false;
 }
 
-void TNauhalaskukone::keyPressEvent(QKeyEvent* event)
-{
+void TNauhalaskukone::keyPressEvent(QKeyEvent* event) {
     if (FormKeyDown(event))
         return;
     const int code = keyCode(event);
@@ -173,8 +170,7 @@ void TNauhalaskukone::keyPressEvent(QKeyEvent* event)
     FormKeyPress(code);
 }
 
-bool TNauhalaskukone::eventFilter(QObject* watched, QEvent* event)
-{
+bool TNauhalaskukone::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
@@ -203,8 +199,7 @@ bool TNauhalaskukone::eventFilter(QObject* watched, QEvent* event)
             return false;
         // Ctrl+C, Ctrl+X, Ctrl+Z and Ctrl+A stay the tape's editing keys.
         if ((key->modifiers() & Qt::ControlModifier) &&
-            (key->key() == Qt::Key_C || key->key() == Qt::Key_X || key->key() == Qt::Key_Z ||
-             key->key() == Qt::Key_A))
+            (key->key() == Qt::Key_C || key->key() == Qt::Key_X || key->key() == Qt::Key_Z || key->key() == Qt::Key_A))
             return false;
         FormKeyPress(code);
         return true;
@@ -212,8 +207,7 @@ bool TNauhalaskukone::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool TNauhalaskukone::event(QEvent* event)
-{
+bool TNauhalaskukone::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         if (arkivo::PanelLink* link = arkivo::panelLink())
             link->setHandleGrey();
@@ -221,8 +215,7 @@ bool TNauhalaskukone::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void TNauhalaskukone::showEvent(QShowEvent* event)
-{
+void TNauhalaskukone::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (arkivo::PanelLink* link = arkivo::panelLink())
         Image1->setPixmap(link->backgroundPicture());

@@ -43,14 +43,16 @@ struct ToolbarPlace {
 };
 // Tallenna, Tulosta, Värit, Fontit, Ohje, Eurolaskin, Polttoainelaskin.
 const ToolbarPlace kToolbarPlaces[] = {
-    {"&Tallenna", "&T", 4, 68, 3, 30},       {"T&ulosta", "T&u", 75, 64, 36, 36},
-    {"V&ärit", "V&ä", 142, 50, 74, 36},       {"&Fontit", "&F", 195, 55, 113, 32},
-    {"Ohje F1", "F1", 254, 58, 147, 36},     {"&Eurolaskin", "&Eu", 314, 60, 186, 19},
+    {"&Tallenna", "&T", 4, 68, 3, 30},
+    {"T&ulosta", "T&u", 75, 64, 36, 36},
+    {"V&ärit", "V&ä", 142, 50, 74, 36},
+    {"&Fontit", "&F", 195, 55, 113, 32},
+    {"Ohje F1", "F1", 254, 58, 147, 36},
+    {"&Eurolaskin", "&Eu", 314, 60, 186, 19},
     {"&Polttoainelaskin", "&Po", 378, 84, 205, 19},
 };
 
-QPageSize pageSizeNamed(const QString& name)
-{
+QPageSize pageSizeNamed(const QString& name) {
     for (QPageSize::PageSizeId id : {QPageSize::A4, QPageSize::A3, QPageSize::A5, QPageSize::B5, QPageSize::Letter,
                                      QPageSize::Legal, QPageSize::Executive})
         if (QPageSize::key(id).compare(name, Qt::CaseInsensitive) == 0)
@@ -60,8 +62,7 @@ QPageSize pageSizeNamed(const QString& name)
 
 } // namespace
 
-void TNauhalaskukone::buildMenus()
-{
+void TNauhalaskukone::buildMenus() {
     buildColourMenu();
     buildFontMenu();
     buildTapeMenu();
@@ -69,8 +70,7 @@ void TNauhalaskukone::buildMenus()
     connect(Nappi_Tulosta, &QToolButton::clicked, this, &TNauhalaskukone::Paivays2Click);
     connect(Nappi_Varit, &QToolButton::clicked, this, [this] { popUp(PopupMenu2, 140, 50); });
     connect(Nappi_Fontit, &QToolButton::clicked, this, [this] { popUp(PopupMenu3, 192, 50); });
-    connect(Nappi_Ohje, &QToolButton::clicked, this,
-            [] { platform::help().show(QStringLiteral("Nauhalaskin")); });
+    connect(Nappi_Ohje, &QToolButton::clicked, this, [] { platform::help().show(QStringLiteral("Nauhalaskin")); });
     // "Ohje F1" has no letter of its own in the caption; Alt+H is its key.
     auto* helpKey = new QShortcut(QKeySequence(QStringLiteral("Alt+H")), this);
     connect(helpKey, &QShortcut::activated, Nappi_Ohje, &QToolButton::click);
@@ -79,19 +79,16 @@ void TNauhalaskukone::buildMenus()
     connect(Nauha, &TapeView::rightClicked, this, [this](const QPoint& at) { PopupMenu4->popup(at); });
 }
 
-void TNauhalaskukone::popUp(QMenu* menu, int dx, int dy)
-{
+void TNauhalaskukone::popUp(QMenu* menu, int dx, int dy) {
     menu->popup(frameGeometry().topLeft() + QPoint(dx, dy));
 }
 
-void TNauhalaskukone::chooseColour(const std::function<void(const QColor&)>& apply, const QColor& initial)
-{
+void TNauhalaskukone::chooseColour(const std::function<void(const QColor&)>& apply, const QColor& initial) {
     if (const auto colour = platform::dialogs().chooseColor(initial))
         apply(*colour);
 }
 
-void TNauhalaskukone::buildColourMenu()
-{
+void TNauhalaskukone::buildColourMenu() {
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
     PopupMenu2->addAction(QStringLiteral("&Laskimen tausta"), this, [this] {
@@ -103,9 +100,8 @@ void TNauhalaskukone::buildColourMenu()
             },
             Panel2->color());
     });
-    PopupMenu2->addAction(QStringLiteral("&Nauhan tausta"), this, [this] {
-        chooseColour([this](const QColor& c) { Nauha->setColor(c); }, Nauha->color());
-    });
+    PopupMenu2->addAction(QStringLiteral("&Nauhan tausta"), this,
+                          [this] { chooseColour([this](const QColor& c) { Nauha->setColor(c); }, Nauha->color()); });
     PopupMenu2->addAction(QStringLiteral("N&umeronäytön tausta"), this, [this] {
         chooseColour([this](const QColor& c) { Kuvaruutu->setColor(c); }, Kuvaruutu->color());
     });
@@ -127,8 +123,7 @@ void TNauhalaskukone::buildColourMenu()
     });
 }
 
-void TNauhalaskukone::buildFontMenu()
-{
+void TNauhalaskukone::buildFontMenu() {
     PopupMenu3 = new QMenu(this);
     PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
     PopupMenu3->addAction(QStringLiteral("&Nauha"), this, [this] {
@@ -157,8 +152,8 @@ void TNauhalaskukone::buildFontMenu()
         {"&Operaattori - napit",
          {"Nappi_Yhteensa", "Nappi_Kerto", "Nappi_Plus", "Nappi_Miinus", "Nappi_Jako", "Nappi_Prosentti"}},
         {"Num&ero - napit ja pilkku - nappi",
-         {"Nappi_0", "Nappi_1", "Nappi_2", "Nappi_3", "Nappi_4", "Nappi_5", "Nappi_6", "Nappi_7", "Nappi_8",
-          "Nappi_9", "Nappi_Desi"}},
+         {"Nappi_0", "Nappi_1", "Nappi_2", "Nappi_3", "Nappi_4", "Nappi_5", "Nappi_6", "Nappi_7", "Nappi_8", "Nappi_9",
+          "Nappi_Desi"}},
         {"&Muisti - napit", {"Nappi_MYhteensa", "Nappi_MTyhjenna", "Nappi_MPlus", "Nappi_MMiinus"}},
         {"&Palauta - nappi", {"Nappi_Back"}},
         {"P&äiväys - nappi", {"Nappi_Paivays"}},
@@ -186,16 +181,15 @@ void TNauhalaskukone::buildFontMenu()
     }
 }
 
-void TNauhalaskukone::buildTapeMenu()
-{
+void TNauhalaskukone::buildTapeMenu() {
     PopupMenu4 = new QMenu(this);
     PopupMenu4->setObjectName(QStringLiteral("PopupMenu4"));
-    LeveNauhalaskin1 = new MarkAction(QStringLiteral("LeveNauhalaskin1"), QStringLiteral("Leveä Nauhalaskin"), this,
-                                      true, true);
+    LeveNauhalaskin1 =
+        new MarkAction(QStringLiteral("LeveNauhalaskin1"), QStringLiteral("Leveä Nauhalaskin"), this, true, true);
     LeveNauhalaskin1->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
     LeveNauhalaskin1->setShortcutContext(Qt::WidgetShortcut); // the window's own key handling runs it
-    KapeaNauhalaskin1 = new MarkAction(QStringLiteral("KapeaNauhalaskin1"), QStringLiteral("Kapea Nauhalaskin"), this,
-                                       true, false);
+    KapeaNauhalaskin1 =
+        new MarkAction(QStringLiteral("KapeaNauhalaskin1"), QStringLiteral("Kapea Nauhalaskin"), this, true, false);
     KapeaNauhalaskin1->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
     KapeaNauhalaskin1->setShortcutContext(Qt::WidgetShortcut);
     connect(LeveNauhalaskin1, &QAction::triggered, this, &TNauhalaskukone::setWideLayout);
@@ -204,12 +198,12 @@ void TNauhalaskukone::buildTapeMenu()
     PopupMenu4->addAction(KapeaNauhalaskin1);
     PopupMenu4->addSeparator();
 
-    NauhaTeksturiksi1 = new MarkAction(QStringLiteral("NauhaTeksturiksi1"), QStringLiteral("&Nauha Teksturiksi"),
-                                       this, true, false);
+    NauhaTeksturiksi1 =
+        new MarkAction(QStringLiteral("NauhaTeksturiksi1"), QStringLiteral("&Nauha Teksturiksi"), this, true, false);
     NauhaTeksturiksi1->setShortcut(QKeySequence(QStringLiteral("Alt+N")));
     NauhaTeksturiksi1->setShortcutContext(Qt::WidgetShortcut);
-    NauhaLaskimeksi1 = new MarkAction(QStringLiteral("NauhaLaskimeksi1"), QStringLiteral("Na&uha Laskimeksi"), this,
-                                      true, true);
+    NauhaLaskimeksi1 =
+        new MarkAction(QStringLiteral("NauhaLaskimeksi1"), QStringLiteral("Na&uha Laskimeksi"), this, true, true);
     NauhaLaskimeksi1->setShortcut(QKeySequence(QStringLiteral("Alt+U")));
     NauhaLaskimeksi1->setShortcutContext(Qt::WidgetShortcut);
     connect(NauhaTeksturiksi1, &QAction::triggered, this, [this] { setTapeAsEditor(true); });
@@ -243,8 +237,7 @@ void TNauhalaskukone::buildTapeMenu()
     edit("ValitseKaikki1", QStringLiteral("&Valitse Kaikki"), QStringLiteral("Ctrl+A"), &QTextEdit::selectAll);
 }
 
-void TNauhalaskukone::applyToolbarLayout(bool wide)
-{
+void TNauhalaskukone::applyToolbarLayout(bool wide) {
     for (int i = 0; i < m_toolbar.size(); ++i) {
         const ToolbarPlace& p = kToolbarPlaces[i];
         m_toolbar[i]->setText(QString::fromUtf8(wide ? p.wideCaption : p.narrowCaption));
@@ -253,8 +246,7 @@ void TNauhalaskukone::applyToolbarLayout(bool wide)
     }
 }
 
-void TNauhalaskukone::setWideLayout()
-{
+void TNauhalaskukone::setWideLayout() {
     LeveNauhalaskin1->setChecked(true);
     KapeaNauhalaskin1->setChecked(false);
     resize(476, 376);
@@ -272,8 +264,7 @@ void TNauhalaskukone::setWideLayout()
     arrange();
 }
 
-void TNauhalaskukone::setNarrowLayout()
-{
+void TNauhalaskukone::setNarrowLayout() {
     LeveNauhalaskin1->setChecked(false);
     KapeaNauhalaskin1->setChecked(true);
     resize(236, 470);
@@ -291,8 +282,7 @@ void TNauhalaskukone::setNarrowLayout()
     arrange();
 }
 
-void TNauhalaskukone::setTapeAsEditor(bool editor)
-{
+void TNauhalaskukone::setTapeAsEditor(bool editor) {
     NauhaTeksturiksi1->setChecked(editor);
     NauhaLaskimeksi1->setChecked(!editor);
     m_keyPreview = !editor;
@@ -300,13 +290,13 @@ void TNauhalaskukone::setTapeAsEditor(bool editor)
         Nauha->setFocus(Qt::OtherFocusReason);
 }
 
-void TNauhalaskukone::Nappi_TallennaClick()
-{
+void TNauhalaskukone::Nappi_TallennaClick() {
     const QString dir = SaveDialog1->initialDir.isEmpty() ? QDir::homePath() : SaveDialog1->initialDir;
-    const QString start = SaveDialog1->fileName.isEmpty() ? dir : QDir(dir).filePath(QFileInfo(SaveDialog1->fileName).fileName());
-    const QString name = platform::dialogs().saveFileName(
-        QStringLiteral("Tallenna nauha"), start, QStringLiteral("Teksti (*.txt);;Rtf-tiedosto (*.rtf)"),
-        QStringLiteral("txt"));
+    const QString start =
+        SaveDialog1->fileName.isEmpty() ? dir : QDir(dir).filePath(QFileInfo(SaveDialog1->fileName).fileName());
+    const QString name =
+        platform::dialogs().saveFileName(QStringLiteral("Tallenna nauha"), start,
+                                         QStringLiteral("Teksti (*.txt);;Rtf-tiedosto (*.rtf)"), QStringLiteral("txt"));
     if (name.isEmpty())
         return;
     SaveDialog1->fileName = name;
@@ -317,16 +307,14 @@ void TNauhalaskukone::Nappi_TallennaClick()
     }
     // Rich text whatever the extension, so the tape opens as it was written.
     QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(arkivo::rtf::write(*Nauha->document())) < 0 ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(arkivo::rtf::write(*Nauha->document())) < 0 || !file.commit()) {
         platform::dialogs().message(
             QStringLiteral("Nauhan tallennus tiedostoon %1 epäonnistui: %2").arg(name, file.errorString()),
             QStringLiteral("Arkivo-viesti"), platform::Dialogs::Icon::Error);
     }
 }
 
-void TNauhalaskukone::Paivays2Click()
-{
+void TNauhalaskukone::Paivays2Click() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(pageSizeNamed(PrintDialog1->paperSize));
     printer.setPageMargins(QMarginsF(PrintDialog1->marginLeft / 100.0, PrintDialog1->marginTop / 100.0,
@@ -353,14 +341,12 @@ void TNauhalaskukone::Paivays2Click()
     copy->print(&printer);
 }
 
-void TNauhalaskukone::openEuroCalculator()
-{
+void TNauhalaskukone::openEuroCalculator() {
     auto* window = new TEuroForm;
     window->show();
 }
 
-void TNauhalaskukone::openFuelCalculator()
-{
+void TNauhalaskukone::openFuelCalculator() {
     auto* window = new TPolttoaine;
     window->show();
 }

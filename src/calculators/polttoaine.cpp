@@ -19,8 +19,7 @@
 using namespace arkivo::calculators;
 namespace platform = arkivo::platform;
 
-TPolttoaine::TPolttoaine(QWidget* parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
-{
+TPolttoaine::TPolttoaine(QWidget* parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Polttoaine"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Polttoainelaskin"));
@@ -37,14 +36,12 @@ TPolttoaine::TPolttoaine(QWidget* parent) : QWidget(parent, Qt::Window | Qt::MSW
     FormStorage1->attach();
 }
 
-TPolttoaine::~TPolttoaine()
-{
+TPolttoaine::~TPolttoaine() {
     // Saved here, while every control still exists.
     FormStorage1->save();
 }
 
-void TPolttoaine::build()
-{
+void TPolttoaine::build() {
     Panel1 = new FramePanel(QStringLiteral("Panel1"), 468, 241, this);
     Panel1->setColor(QColor(0, 0, 128));
     Panel1->setGeometry(rect());
@@ -52,16 +49,16 @@ void TPolttoaine::build()
     SpeedButton2 = new ToolbarButton(QStringLiteral("SpeedButton2"), QStringLiteral("&Värit"),
                                      QStringLiteral("Taustan väri"), Panel1);
     SpeedButton2->setGeometry(8, 6, 60, 24);
-    SpeedButton1 = new ToolbarButton(QStringLiteral("SpeedButton1"), QStringLiteral("Ohje F1"),
-                                     QStringLiteral("Ohje"), Panel1);
+    SpeedButton1 =
+        new ToolbarButton(QStringLiteral("SpeedButton1"), QStringLiteral("Ohje F1"), QStringLiteral("Ohje"), Panel1);
     SpeedButton1->setGeometry(72, 6, 60, 24);
     for (ToolbarButton* b : {SpeedButton1, SpeedButton2})
         b->setStyleSheet(QStringLiteral("QToolButton { color: white; }"));
     connect(SpeedButton2, &QToolButton::clicked, this, &TPolttoaine::SpeedButton2Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &TPolttoaine::SpeedButton1Click);
 
-    GroupBox1 = new ColorGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("Polttoaineen kulutus l/100 km"),
-                                  Qt::red, Panel1);
+    GroupBox1 = new ColorGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("Polttoaineen kulutus l/100 km"), Qt::red,
+                                  Panel1);
     GroupBox1->setGeometry(8, 32, 222, 204);
     GroupBox2 = new ColorGroupBox(QStringLiteral("GroupBox2"), QStringLiteral("Polttoaineen kustannukset"),
                                   QColor(166, 202, 240), Panel1);
@@ -132,8 +129,7 @@ void TPolttoaine::build()
     setTabOrder(Litrat, Litrahinta);
 }
 
-void TPolttoaine::KamButton2Click()
-{
+void TPolttoaine::KamButton2Click() {
     const fuel::Result r = fuel::consumption(Ajettu->text(), Tankattu->text());
     if (r.ok)
         Kulutus->setText(r.text);
@@ -141,8 +137,7 @@ void TPolttoaine::KamButton2Click()
         platform::dialogs().message(r.error, QStringLiteral("Arkivo-viesti"), platform::Dialogs::Icon::Error);
 }
 
-void TPolttoaine::KamButton4Click()
-{
+void TPolttoaine::KamButton4Click() {
     const fuel::Result r = fuel::tripCost(Ajomatka->text(), Litrat->text(), Litrahinta->text());
     if (r.ok)
         Hinta->setText(r.text);
@@ -150,8 +145,7 @@ void TPolttoaine::KamButton4Click()
         platform::dialogs().message(r.error, QStringLiteral("Arkivo-viesti"), platform::Dialogs::Icon::Error);
 }
 
-void TPolttoaine::SpeedButton2Click()
-{
+void TPolttoaine::SpeedButton2Click() {
     const auto colour = platform::dialogs().chooseColor(GroupBox1->color());
     if (!colour)
         return;
@@ -162,10 +156,11 @@ void TPolttoaine::SpeedButton2Click()
     KamButton4->setColor(*colour);
 }
 
-void TPolttoaine::SpeedButton1Click() { platform::help().show(QStringLiteral("Polttoainelaskin")); }
+void TPolttoaine::SpeedButton1Click() {
+    platform::help().show(QStringLiteral("Polttoainelaskin"));
+}
 
-void TPolttoaine::keyPressEvent(QKeyEvent* event)
-{
+void TPolttoaine::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         SpeedButton1Click();
         return;
@@ -173,8 +168,7 @@ void TPolttoaine::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-bool TPolttoaine::event(QEvent* event)
-{
+bool TPolttoaine::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         if (arkivo::PanelLink* link = arkivo::panelLink())
             link->setHandleGrey();
@@ -182,8 +176,7 @@ bool TPolttoaine::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void TPolttoaine::showEvent(QShowEvent* event)
-{
+void TPolttoaine::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Ajettu->setFocus(Qt::OtherFocusReason);
 }

@@ -11,20 +11,22 @@ namespace {
 
 constexpr QChar kComma = QLatin1Char(',');
 
-bool isOperatorCode(int code)
-{
-    return code == TapeEngine::kTimes || code == TapeEngine::kPlus || code == TapeEngine::kMinus
-        || code == TapeEngine::kDivide || code == TapeEngine::kEquals;
+bool isOperatorCode(int code) {
+    return code == TapeEngine::kTimes || code == TapeEngine::kPlus || code == TapeEngine::kMinus ||
+           code == TapeEngine::kDivide || code == TapeEngine::kEquals;
 }
 
 } // namespace
 
-TapeEngine::TapeEngine() { resetCalculator(); }
+TapeEngine::TapeEngine() {
+    resetCalculator();
+}
 
-void TapeEngine::setDecimals(int n) { m_decimals = std::clamp(n, 0, 14); }
+void TapeEngine::setDecimals(int n) {
+    m_decimals = std::clamp(n, 0, 14);
+}
 
-QString TapeEngine::formatValue(long double value, int decimals)
-{
+QString TapeEngine::formatValue(long double value, int decimals) {
     // The fixed form holds 18 significant digits of an 80-bit value; past that
     // the general form keeps the magnitude readable.
     if (std::isfinite(value) && std::fabs(value) < 1e18L)
@@ -32,37 +34,30 @@ QString TapeEngine::formatValue(long double value, int decimals)
     return fi::formatGeneral(value, 18);
 }
 
-QString TapeEngine::alignRight(const QString& text)
-{
+QString TapeEngine::alignRight(const QString& text) {
     return text.size() >= kTapeWidth ? text : QString(kTapeWidth - text.size(), QLatin1Char(' ')) + text;
 }
 
-QStringList TapeEngine::header(const QString& caption)
-{
+QStringList TapeEngine::header(const QString& caption) {
     return {alignRight(caption), alignRight(QString()), starLine()};
 }
 
-QStringList TapeEngine::dateLines(const QDateTime& now)
-{
-    return {QStringLiteral("  ") + fi::shortDate(now.date()) + QLatin1Char(' ') + fi::longTime(now.time()),
-            starLine()};
+QStringList TapeEngine::dateLines(const QDateTime& now) {
+    return {QStringLiteral("  ") + fi::shortDate(now.date()) + QLatin1Char(' ') + fi::longTime(now.time()), starLine()};
 }
 
-void TapeEngine::addLine(QStringList& lines, const QString& text, bool stars) const
-{
+void TapeEngine::addLine(QStringList& lines, const QString& text, bool stars) const {
     lines << alignRight(text);
     if (stars)
         lines << starLine();
 }
 
-void TapeEngine::showValue(long double value)
-{
+void TapeEngine::showValue(long double value) {
     m_displayedValue = value;
     m_displayText = formatValue(value, m_decimals) + QLatin1Char(' ');
 }
 
-long double TapeEngine::parsedEntry() const
-{
+long double TapeEngine::parsedEntry() const {
     // The entry text holds only digits, at most one separator and possibly a
     // leading blank (after percent); a lone separator reads as 0.
     QByteArray text = m_entryText.trimmed().toLatin1();
@@ -74,8 +69,7 @@ long double TapeEngine::parsedEntry() const
     return value;
 }
 
-void TapeEngine::resetCalculator()
-{
+void TapeEngine::resetCalculator() {
     m_integerPart = true;
     m_fractionDigits = 0;
     m_pending = QLatin1Char(' ');
@@ -84,8 +78,7 @@ void TapeEngine::resetCalculator()
     m_entryText.clear();
 }
 
-TapeEngine::Outcome TapeEngine::press(int code)
-{
+TapeEngine::Outcome TapeEngine::press(int code) {
     if (code == kEnter)
         code = kEquals;
     m_previousKey = m_key;
@@ -128,8 +121,7 @@ TapeEngine::Outcome TapeEngine::press(int code)
     return out;
 }
 
-void TapeEngine::digit(int code)
-{
+void TapeEngine::digit(int code) {
     if (m_integerPart)
         m_fractionDigits = 0;
     else
@@ -145,8 +137,7 @@ void TapeEngine::digit(int code)
     showValue(m_entry);
 }
 
-void TapeEngine::separator()
-{
+void TapeEngine::separator() {
     if (!m_integerPart)
         return;
     m_integerPart = false;
@@ -156,8 +147,7 @@ void TapeEngine::separator()
     showValue(m_entry);
 }
 
-void TapeEngine::backspace()
-{
+void TapeEngine::backspace() {
     if (!m_entryText.isEmpty()) {
         if (m_entryText.endsWith(kComma)) {
             // Only the separator goes: "12," becomes "12", not "1".
@@ -173,8 +163,7 @@ void TapeEngine::backspace()
     showValue(m_entry);
 }
 
-void TapeEngine::operation(int code, QStringList& lines)
-{
+void TapeEngine::operation(int code, QStringList& lines) {
     m_integerPart = true;
     m_fractionDigits = 0;
     // An operator right after an operator (or "=") repeats the last entry: 5 + = gives 10.
@@ -226,8 +215,7 @@ void TapeEngine::operation(int code, QStringList& lines)
         addLine(lines, m_displayText + QStringLiteral(" ="), true);
 }
 
-void TapeEngine::percent(QStringList& lines)
-{
+void TapeEngine::percent(QStringList& lines) {
     m_integerPart = true;
     m_fractionDigits = 0;
     switch (m_pending.unicode()) {
@@ -268,8 +256,7 @@ void TapeEngine::percent(QStringList& lines)
     addLine(lines, m_displayText + QStringLiteral("%="), true);
 }
 
-void TapeEngine::memoryAddSubtract(int code, QStringList& lines)
-{
+void TapeEngine::memoryAddSubtract(int code, QStringList& lines) {
     if (code == kMemoryAdd) {
         m_memory += m_displayedValue;
         addLine(lines, m_displayText + QStringLiteral("M+"));
@@ -282,8 +269,7 @@ void TapeEngine::memoryAddSubtract(int code, QStringList& lines)
     m_entryText.clear();
 }
 
-void TapeEngine::clearDisplay(QStringList& lines)
-{
+void TapeEngine::clearDisplay(QStringList& lines) {
     m_integerPart = true;
     m_fractionDigits = 0;
     if (m_previousKey == kClearDisplay) {

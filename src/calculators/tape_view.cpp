@@ -7,8 +7,7 @@
 
 namespace arkivo::calculators {
 
-TapeView::TapeView(QWidget* parent) : QTextEdit(parent), m_textColor(Qt::darkBlue)
-{
+TapeView::TapeView(QWidget* parent) : QTextEdit(parent), m_textColor(Qt::darkBlue) {
     setObjectName(QStringLiteral("Nauha"));
     setAcceptRichText(false);
     setLineWrapMode(QTextEdit::NoWrap);
@@ -21,8 +20,7 @@ TapeView::TapeView(QWidget* parent) : QTextEdit(parent), m_textColor(Qt::darkBlu
     setColor(Qt::white);
 }
 
-QStringList TapeView::lines() const
-{
+QStringList TapeView::lines() const {
     QStringList out;
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
         out << b.text();
@@ -31,15 +29,13 @@ QStringList TapeView::lines() const
     return out;
 }
 
-void TapeView::setLines(const QStringList& lines)
-{
+void TapeView::setLines(const QStringList& lines) {
     setPlainText(lines.join(QLatin1Char('\n')));
     restyle();
     moveCursor(QTextCursor::End);
 }
 
-void TapeView::addLine(const QString& text)
-{
+void TapeView::addLine(const QString& text) {
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
     if (!document()->isEmpty())
@@ -52,30 +48,28 @@ void TapeView::addLine(const QString& text)
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
-void TapeView::addLines(const QStringList& lines)
-{
+void TapeView::addLines(const QStringList& lines) {
     for (const QString& l : lines)
         addLine(l);
 }
 
-QColor TapeView::color() const { return palette().color(QPalette::Base); }
+QColor TapeView::color() const {
+    return palette().color(QPalette::Base);
+}
 
-void TapeView::setColor(const QColor& color)
-{
+void TapeView::setColor(const QColor& color) {
     QPalette p = palette();
     p.setColor(QPalette::Base, color);
     setPalette(p);
 }
 
-void TapeView::setTapeFont(const QFont& font)
-{
+void TapeView::setTapeFont(const QFont& font) {
     setFont(font);
     document()->setDefaultFont(font);
     restyle();
 }
 
-void TapeView::setTextColorAll(const QColor& color)
-{
+void TapeView::setTextColorAll(const QColor& color) {
     m_textColor = color;
     QPalette p = palette();
     p.setColor(QPalette::Text, color);
@@ -84,8 +78,7 @@ void TapeView::setTextColorAll(const QColor& color)
 }
 
 // The whole tape in one font and colour, so the columns stay aligned.
-void TapeView::restyle()
-{
+void TapeView::restyle() {
     QTextCursor c(document());
     c.select(QTextCursor::Document);
     QTextCharFormat fmt;
@@ -95,8 +88,7 @@ void TapeView::restyle()
     setCurrentCharFormat(fmt);
 }
 
-void TapeView::contextMenuEvent(QContextMenuEvent* event)
-{
+void TapeView::contextMenuEvent(QContextMenuEvent* event) {
     emit rightClicked(event->globalPos());
     event->accept();
 }

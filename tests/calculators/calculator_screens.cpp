@@ -14,8 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     arkivo::test::TestServices services;
     const bool narrow = argc > 1 && QByteArray(argv[1]) == "narrow";

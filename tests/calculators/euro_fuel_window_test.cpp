@@ -1,5 +1,5 @@
-#include "calculators/euro_form.h"
 #include "calculators/calc_widgets.h"
+#include "calculators/euro_form.h"
 #include "calculators/keypad_button.h"
 #include "calculators/polttoaine.h"
 #include "controls/currency_edit.h"
@@ -23,14 +23,12 @@ protected:
     arkivo::test::TestServices services;
 };
 
-void type(CurrencyEdit* edit, const char* text)
-{
+void type(CurrencyEdit* edit, const char* text) {
     edit->setFocus();
     QTest::keyClicks(edit, text);
 }
 
-TEST_F(CalculatorWindows, EuroConvertsMarkkaaAndWritesBothInWords)
-{
+TEST_F(CalculatorWindows, EuroConvertsMarkkaaAndWritesBothInWords) {
     TEuroForm form;
     form.show();
     EXPECT_EQ(form.edMarkat->text(), "Markat ja Pennit");
@@ -48,8 +46,7 @@ TEST_F(CalculatorWindows, EuroConvertsMarkkaaAndWritesBothInWords)
     EXPECT_EQ(form.edMarkat->text(), "Tekstinä ei voi näyttää yli miljardin kokoisia lukuja");
 }
 
-TEST_F(CalculatorWindows, EuroSwitchesDirectionFromTheResultEdit)
-{
+TEST_F(CalculatorWindows, EuroSwitchesDirectionFromTheResultEdit) {
     TEuroForm form;
     form.show();
     QTest::mouseClick(form.Eurot, Qt::LeftButton);
@@ -68,8 +65,7 @@ TEST_F(CalculatorWindows, EuroSwitchesDirectionFromTheResultEdit)
     EXPECT_EQ(form.Eurot->text(), "1,00");
 }
 
-TEST_F(CalculatorWindows, EuroColourGoesToPanelsAndIsKept)
-{
+TEST_F(CalculatorWindows, EuroColourGoesToPanelsAndIsKept) {
     {
         TEuroForm form;
         form.show();
@@ -83,8 +79,7 @@ TEST_F(CalculatorWindows, EuroColourGoesToPanelsAndIsKept)
     EXPECT_EQ(next.edVerbal->color(), QColor(Qt::darkGreen));
 }
 
-TEST_F(CalculatorWindows, FuelSumsAndTheirMessages)
-{
+TEST_F(CalculatorWindows, FuelSumsAndTheirMessages) {
     TPolttoaine form;
     form.KamButton2Click(); // untouched: the edits hold a single blank
     ASSERT_EQ(services.dialogs.messages().size(), 1);

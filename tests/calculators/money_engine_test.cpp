@@ -16,8 +16,7 @@ struct WordsCase {
 
 class MoneyWords : public ::testing::TestWithParam<WordsCase> {};
 
-TEST_P(MoneyWords, AmountInFinnishWords)
-{
+TEST_P(MoneyWords, AmountInFinnishWords) {
     const WordsCase& c = GetParam();
     TMoneyString words;
     c.euro ? euro::setEuroWords(words) : euro::setMarkkaWords(words);
@@ -34,8 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                       WordsCase{"5.95", false, "Viisi markkaa yhdeksänkymmentäviisi penniä"},
                       WordsCase{"10.125", false, "Kymmenen markkaa kaksitoista penniä"},
                       WordsCase{"10.135", false, "Kymmenen markkaa neljätoista penniä"},
-                      WordsCase{"0.995", false, "Yksi markkaa"},
-                      WordsCase{"1000000", false, "Yksi miljoonaa markkaa"},
+                      WordsCase{"0.995", false, "Yksi markkaa"}, WordsCase{"1000000", false, "Yksi miljoonaa markkaa"},
                       WordsCase{"1001", false, "Yksituhatta yksi markkaa"},
                       WordsCase{"11.11", true, "Yksitoista euroa yksitoista senttiä"},
                       WordsCase{"999999999", false,
@@ -43,13 +41,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 "yhdeksänsataayhdeksänkymmentäyhdeksäntuhatta "
                                 "yhdeksänsataayhdeksänkymmentäyhdeksän markkaa"},
                       WordsCase{"1000000000", false, "Tekstinä ei voi näyttää yli miljardin kokoisia lukuja"},
-                      WordsCase{"0", false, ""},
-                      WordsCase{"0.004", false, ""},
-                      WordsCase{"-5.50", false, ""},
+                      WordsCase{"0", false, ""}, WordsCase{"0.004", false, ""}, WordsCase{"-5.50", false, ""},
                       WordsCase{"-0.50", true, ""}));
 
-TEST(TMoneyString, EnglishTablesAndUnitForms)
-{
+TEST(TMoneyString, EnglishTablesAndUnitForms) {
     TMoneyString words;
     words.setValueNumber(1234500);
     EXPECT_EQ(words.ValueString(), "One hundredtwentythree dollars fortyfive cents");
@@ -61,8 +56,7 @@ TEST(TMoneyString, EnglishTablesAndUnitForms)
     EXPECT_EQ(words.ValueString(), "One cent");
 }
 
-TEST(TMoneyString, FlagsAndDelimiterRecomputeTheText)
-{
+TEST(TMoneyString, FlagsAndDelimiterRecomputeTheText) {
     TMoneyString words;
     words.setValueNumber(30500); // 3,05
     words.setDelimeter("and");
@@ -80,16 +74,14 @@ TEST(TMoneyString, FlagsAndDelimiterRecomputeTheText)
     EXPECT_EQ(words.ValueString(), "zero and 05 cents");
 }
 
-TEST(TMoneyString, UnitFormRule)
-{
-    const std::pair<int, int> cases[] = {{1, 0}, {21, 0}, {2, 1}, {34, 1}, {0, 2}, {5, 2},
+TEST(TMoneyString, UnitFormRule) {
+    const std::pair<int, int> cases[] = {{1, 0},  {21, 0}, {2, 1},   {34, 1},  {0, 2},  {5, 2},
                                          {11, 2}, {14, 2}, {111, 2}, {101, 0}, {112, 2}};
     for (auto [n, form] : cases)
         EXPECT_EQ(TMoneyString::unitForm(n), form) << n;
 }
 
-TEST(EuroConversion, BothDirectionsAndBadInput)
-{
+TEST(EuroConversion, BothDirectionsAndBadInput) {
     EXPECT_EQ(euro::convert(*euro::parseAmount("5,94573"), euro::kMarkkaToEuro), "1");
     EXPECT_EQ(euro::convert(1, euro::kEuroToMarkka), "5,94573");
     EXPECT_EQ(euro::convert(100, euro::kMarkkaToEuro), "16,8187926461511");
@@ -107,8 +99,7 @@ struct FuelCase {
 
 class FuelSums : public ::testing::TestWithParam<FuelCase> {};
 
-TEST_P(FuelSums, Compute)
-{
+TEST_P(FuelSums, Compute) {
     const FuelCase& c = GetParam();
     const fuel::Result r = c.inputs.size() == 2 ? fuel::consumption(c.inputs[0], c.inputs[1])
                                                 : fuel::tripCost(c.inputs[0], c.inputs[1], c.inputs[2]);

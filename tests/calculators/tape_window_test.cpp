@@ -26,7 +26,9 @@ using arkivo::calculators::TapeEngine;
 
 namespace {
 
-QString line(const QString& text) { return TapeEngine::alignRight(text); }
+QString line(const QString& text) {
+    return TapeEngine::alignRight(text);
+}
 const QString stars = TapeEngine::starLine();
 
 class TapeWindow : public ::testing::Test {
@@ -35,10 +37,11 @@ protected:
     arkivo::test::TestServices services;
 };
 
-QStringList tail(const QStringList& lines, int n) { return lines.mid(lines.size() - n); }
+QStringList tail(const QStringList& lines, int n) {
+    return lines.mid(lines.size() - n);
+}
 
-TEST_F(TapeWindow, StartsWithTheHeaderAndTwoDecimals)
-{
+TEST_F(TapeWindow, StartsWithTheHeaderAndTwoDecimals) {
     TNauhalaskukone window;
     EXPECT_EQ(window.tape()->lines(), QStringList({line("Arkivo-nauhalaskin"), line(""), stars}));
     EXPECT_EQ(window.displayShown(), "0,00 ");
@@ -48,8 +51,7 @@ TEST_F(TapeWindow, StartsWithTheHeaderAndTwoDecimals)
     EXPECT_EQ(window.size(), QSize(476, 376));
 }
 
-TEST_F(TapeWindow, TypedKeysReachTheCalculator)
-{
+TEST_F(TapeWindow, TypedKeysReachTheCalculator) {
     TNauhalaskukone window;
     QTest::keyClicks(&window, "12,5*2");
     QTest::keyClick(&window, Qt::Key_Return);
@@ -66,8 +68,7 @@ TEST_F(TapeWindow, TypedKeysReachTheCalculator)
     EXPECT_EQ(window.displayShown(), "7,00 ");
 }
 
-TEST_F(TapeWindow, KeypadButtonsSendTheirCodes)
-{
+TEST_F(TapeWindow, KeypadButtonsSendTheirCodes) {
     TNauhalaskukone window;
     for (const char* name : {"Nappi_9", "Nappi_Jako", "Nappi_0", "Nappi_Yhteensa"})
         QTest::mouseClick(window.findChild<QWidget*>(name), Qt::LeftButton);
@@ -75,8 +76,7 @@ TEST_F(TapeWindow, KeypadButtonsSendTheirCodes)
     EXPECT_EQ(tail(window.tape()->lines(), 2), QStringList({line("9,00  ÷"), line("0,00  ÷")}));
 }
 
-TEST_F(TapeWindow, DecimalsEditorTakesAWholeNumberOnly)
-{
+TEST_F(TapeWindow, DecimalsEditorTakesAWholeNumberOnly) {
     TNauhalaskukone window;
     auto* edit = window.findChild<QLineEdit*>("Edit1");
     window.FormKeyPress(TapeEngine::kDecimals);
@@ -94,8 +94,7 @@ TEST_F(TapeWindow, DecimalsEditorTakesAWholeNumberOnly)
     EXPECT_EQ(window.displayShown(), "1,5000 ");
 }
 
-TEST_F(TapeWindow, ClearTapeAndDateLine)
-{
+TEST_F(TapeWindow, ClearTapeAndDateLine) {
     TNauhalaskukone window;
     QTest::keyClicks(&window, "5+");
     window.NauhanNollausClick();
@@ -104,8 +103,7 @@ TEST_F(TapeWindow, ClearTapeAndDateLine)
     EXPECT_EQ(tail(window.tape()->lines(), 2), QStringList({"  11.12.2026 12:00:00", stars}));
 }
 
-TEST_F(TapeWindow, LayoutsSwitchAndEscHides)
-{
+TEST_F(TapeWindow, LayoutsSwitchAndEscHides) {
     TNauhalaskukone window;
     window.show();
     QTest::keyClick(&window, Qt::Key_K, Qt::ControlModifier);
@@ -120,15 +118,13 @@ TEST_F(TapeWindow, LayoutsSwitchAndEscHides)
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(TapeWindow, CtrlGAsksPageSetupThenPrintAndCancelPrintsNothing)
-{
+TEST_F(TapeWindow, CtrlGAsksPageSetupThenPrintAndCancelPrintsNothing) {
     TNauhalaskukone window;
     QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(services.dialogs.log, QStringList({"pagesetup", "print"}));
 }
 
-TEST_F(TapeWindow, HelpAndAltKeys)
-{
+TEST_F(TapeWindow, HelpAndAltKeys) {
     TNauhalaskukone window;
     window.show();
     window.activateWindow();
@@ -141,8 +137,7 @@ TEST_F(TapeWindow, HelpAndAltKeys)
     EXPECT_EQ(services.help.keywords, QStringList({"Nauhalaskin", "Nauhalaskin"}));
 }
 
-TEST_F(TapeWindow, TapeFontMenuShowsTheMonospaceAdviceFirst)
-{
+TEST_F(TapeWindow, TapeFontMenuShowsTheMonospaceAdviceFirst) {
     TNauhalaskukone window;
     QFont chosen("Courier New");
     chosen.setPixelSize(20);
@@ -156,8 +151,7 @@ TEST_F(TapeWindow, TapeFontMenuShowsTheMonospaceAdviceFirst)
     EXPECT_EQ(window.tape()->font().pixelSize(), 20);
 }
 
-TEST_F(TapeWindow, SavesRichTextThatAnotherReaderOpens)
-{
+TEST_F(TapeWindow, SavesRichTextThatAnotherReaderOpens) {
     QTemporaryDir dir;
     const QString path = dir.filePath("nauha.txt");
     TNauhalaskukone window;
@@ -188,8 +182,7 @@ TEST_F(TapeWindow, SavesRichTextThatAnotherReaderOpens)
     EXPECT_EQ(seen, QStringList({"Arkivo-nauhalaskin", stars, "1 234,50 +", "0,50 +", "1 235,00 =", stars}));
 }
 
-TEST_F(TapeWindow, EmptyTapeWritesNoFile)
-{
+TEST_F(TapeWindow, EmptyTapeWritesNoFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath("tyhja.rtf");
     TNauhalaskukone window;
@@ -200,8 +193,7 @@ TEST_F(TapeWindow, EmptyTapeWritesNoFile)
     EXPECT_EQ(services.dialogs.messages().size(), 1);
 }
 
-TEST_F(TapeWindow, TapeSurvivesARestart)
-{
+TEST_F(TapeWindow, TapeSurvivesARestart) {
     QTemporaryDir dir;
     const QString file = dir.filePath("Arkivo.reg");
     QStringList written;
