@@ -23,23 +23,20 @@
 
 namespace {
 
-long long wallMicros()
-{
+long long wallMicros() {
     timespec ts{};
     clock_gettime(CLOCK_REALTIME, &ts);
     return ts.tv_sec * 1000000LL + ts.tv_nsec / 1000;
 }
 
-double median(std::vector<double> v)
-{
+double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     const size_t n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 // utime + stime of a process in milliseconds.
-double cpuMillis(pid_t pid)
-{
+double cpuMillis(pid_t pid) {
     std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
     std::string line;
     std::getline(in, line);
@@ -56,8 +53,7 @@ double cpuMillis(pid_t pid)
     return double(utime + stime) * 1000.0 / double(sysconf(_SC_CLK_TCK));
 }
 
-double residentMiB(pid_t pid)
-{
+double residentMiB(pid_t pid) {
     std::ifstream in("/proc/" + std::to_string(pid) + "/status");
     std::string line;
     while (std::getline(in, line))
@@ -73,8 +69,7 @@ struct Run {
 };
 
 // The home of an idle run: the help animation already ran, as on every start after the first.
-std::string makeHome(bool animationDone)
-{
+std::string makeHome(bool animationDone) {
     char dir[] = "/tmp/arkivo-bench-XXXXXX";
     if (!mkdtemp(dir))
         return {};
@@ -87,8 +82,7 @@ std::string makeHome(bool animationDone)
     return dir;
 }
 
-Run runOnce(const char* program, int idleSeconds, bool animationDone)
-{
+Run runOnce(const char* program, int idleSeconds, bool animationDone) {
     Run run;
     const std::string home = makeHome(animationDone);
     int pipeFd[2];
@@ -138,8 +132,7 @@ Run runOnce(const char* program, int idleSeconds, bool animationDone)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s PROGRAM [RUNS=5] [IDLE_SECONDS=60]\n", argv[0]);
         return 2;

@@ -21,8 +21,7 @@ using namespace arkivo;
 
 namespace {
 
-controls::ShadowLabel* text(QWidget* parent, const QString& name, const QString& caption, QRect place, int px)
-{
+controls::ShadowLabel* text(QWidget* parent, const QString& name, const QString& caption, QRect place, int px) {
     auto* l = new controls::ShadowLabel(name, caption, parent);
     l->setGeometry(place);
     QFont f(QStringLiteral("Arial"));
@@ -36,8 +35,7 @@ controls::ShadowLabel* text(QWidget* parent, const QString& name, const QString&
 
 } // namespace
 
-TTietoja::TTietoja(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-{
+TTietoja::TTietoja(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Tietoja"));
     setWindowTitle(QStringLiteral("Tietoja ohjelmasta"));
     QPalette pal = palette();
@@ -106,43 +104,37 @@ TTietoja::TTietoja(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
         this->close();
     });
 
-    auto* storage = new settings::FormStorage(this, QStringLiteral("Software\\Arkivo\\WindowState\\Tietoja"),
-                                              QStringLiteral("Paikka"), true,
-                                              {QStringLiteral("RxClock1.Color"), QStringLiteral("RxClock1.Font"),
-                                               QStringLiteral("Label1.Font"), QStringLiteral("Label2.Font"),
-                                               QStringLiteral("Label3.Font")});
+    auto* storage = new settings::FormStorage(
+        this, QStringLiteral("Software\\Arkivo\\WindowState\\Tietoja"), QStringLiteral("Paikka"), true,
+        {QStringLiteral("RxClock1.Color"), QStringLiteral("RxClock1.Font"), QStringLiteral("Label1.Font"),
+         QStringLiteral("Label2.Font"), QStringLiteral("Label3.Font")});
     storage->attach();
 }
 
-void TTietoja::setTextColor(const QColor& color)
-{
+void TTietoja::setTextColor(const QColor& color) {
     for (controls::ShadowLabel* l : {Label1, Label2, Label3, static_cast<controls::ShadowLabel*>(RxClock1)})
         l->setFontColor(color);
 }
 
-void TTietoja::RxClock1Click()
-{
+void TTietoja::RxClock1Click() {
     const qint32 value = qint32(QRandomGenerator::global()->bounded(99999));
     RxClock1->setColor(colors::toQColor(value));
     setTextColor(colors::toQColor(value ^ 0xFFFFFF));
 }
 
-void TTietoja::RxClock1DblClick()
-{
+void TTietoja::RxClock1DblClick() {
     RxClock1->setColor(Qt::black);
     setTextColor(Qt::white);
 }
 
-bool TTietoja::event(QEvent* event)
-{
+bool TTietoja::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         if (PanelLink* panel = panelLink())
             panel->setHandleGrey();
     return QWidget::event(event);
 }
 
-bool TTietoja::eventFilter(QObject* watched, QEvent* event)
-{
+bool TTietoja::eventFilter(QObject* watched, QEvent* event) {
     if (watched != Panel1)
         return QWidget::eventFilter(watched, event);
     // The same drag as the control panel's handle, without the outline's sound and layout steps.

@@ -44,8 +44,7 @@ const QColor kGrey(0x80, 0x80, 0x80);
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-{
+TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" "));
     setFixedSize(591, 28);
@@ -87,8 +86,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
     startVolumeWatch();
 }
 
-void TForm1::startVolumeWatch()
-{
+void TForm1::startVolumeWatch() {
     // Timer7 mirrors the volume every 10 ms. Each wake-up of an idle program
     // costs, so the mirror waits on the mixer's change events where the mixer
     // has them, and stops when there is no mixer: its volume cannot change.
@@ -108,58 +106,49 @@ void TForm1::startVolumeWatch()
     }
 }
 
-TForm1::~TForm1()
-{
+TForm1::~TForm1() {
     if (panelLink() == this)
         setPanelLink(nullptr);
     if (EditReg->text().trimmed().isEmpty())
         platform::registry().deleteValue(kRunKey, QStringLiteral("EditReg_Text"));
 }
 
-void TForm1::setTools(const app::ToolWindows& tools)
-{
+void TForm1::setTools(const app::ToolWindows& tools) {
     m_tools = tools;
 }
 
 // ---- What the tools read and set -------------------------------------------------------------------
 
-controls::MarkAction* TForm1::mark(const QString& name) const
-{
+controls::MarkAction* TForm1::mark(const QString& name) const {
     return m_marks.value(name, nullptr);
 }
 
-bool TForm1::markChecked(const QString& name) const
-{
+bool TForm1::markChecked(const QString& name) const {
     const controls::MarkAction* m = mark(name);
     return m && m->isChecked();
 }
 
-void TForm1::setMarkChecked(const QString& name, bool on)
-{
+void TForm1::setMarkChecked(const QString& name, bool on) {
     if (controls::MarkAction* m = mark(name)) {
         m->setCheckable(true);
         m->setChecked(on);
     }
 }
 
-void TForm1::setAlarmIndicator(int image, bool visible)
-{
+void TForm1::setAlarmIndicator(int image, bool visible) {
     if (image >= 3 && image <= 5)
         m_indicators[image - 3]->setVisible(visible);
 }
 
-void TForm1::setHandleGrey()
-{
+void TForm1::setHandleGrey() {
     Panel1->setColor(kGrey);
 }
 
-void TForm1::setHandleNavy()
-{
+void TForm1::setHandleNavy() {
     Panel1->setColor(kNavy);
 }
 
-QPixmap TForm1::backgroundPicture() const
-{
+QPixmap TForm1::backgroundPicture() const {
     for (const controls::ImageBox* image : m_backgrounds)
         if (!image->isHidden())
             return image->picture();
@@ -168,114 +157,96 @@ QPixmap TForm1::backgroundPicture() const
 
 // ---- Commands ---------------------------------------------------------------------------------------
 
-void TForm1::showNote1()
-{
+void TForm1::showNote1() {
     setHandleNavy();
     app::showTool(m_tools.note1);
 }
 
-void TForm1::showNote2()
-{
+void TForm1::showNote2() {
     setHandleNavy();
     app::showTool(m_tools.note2);
 }
 
-void TForm1::showAlarmClock()
-{
+void TForm1::showAlarmClock() {
     setHandleNavy();
     app::showTool(m_tools.alarmClock);
 }
 
-void TForm1::showCalendar()
-{
+void TForm1::showCalendar() {
     setHandleNavy();
     app::showTool(m_tools.calendar);
 }
 
-void TForm1::showTape()
-{
+void TForm1::showTape() {
     setHandleNavy();
     app::showTool(m_tools.tape);
 }
 
-void TForm1::openEuro()
-{
+void TForm1::openEuro() {
     setHandleNavy();
     if (m_tools.makeEuro)
         app::showOnce(m_tools.makeEuro(), false);
 }
 
-void TForm1::openFuel()
-{
+void TForm1::openFuel() {
     setHandleNavy();
     if (m_tools.makeFuel)
         app::showOnce(m_tools.makeFuel(), false);
 }
 
-void TForm1::showTimeCheck()
-{
+void TForm1::showTimeCheck() {
     setHandleNavy();
     app::showTool(m_tools.timeCheck);
 }
 
-void TForm1::checkClockNow()
-{
+void TForm1::checkClockNow() {
     // The time window starts its query when it finds this item checked.
     setMarkChecked(QStringLiteral("Tarkistakellointernetist1"), true);
     app::showTool(m_tools.timeCheck);
 }
 
-void TForm1::openBackup()
-{
+void TForm1::openBackup() {
     if (m_tools.makeBackup)
         app::showOnce(m_tools.makeBackup(), true);
 }
 
-void TForm1::openTetris()
-{
+void TForm1::openTetris() {
     if (m_tools.makeTetris)
         app::showOnce(m_tools.makeTetris(), true);
 }
 
-void TForm1::openAbout()
-{
+void TForm1::openAbout() {
     setHandleNavy();
     app::showOnce(new TTietoja(), true);
 }
 
-void TForm1::showSettings()
-{
+void TForm1::showSettings() {
     app::showTool(m_tools.settings);
 }
 
-void TForm1::hidePanel()
-{
+void TForm1::hidePanel() {
     setHandleGrey();
     hide();
 }
 
-void TForm1::showPanel()
-{
+void TForm1::showPanel() {
     show();
     raise();
     activateWindow();
 }
 
-void TForm1::minimiseApplication()
-{
+void TForm1::minimiseApplication() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && w->isWindow())
             w->showMinimized();
 }
 
-void TForm1::closeProgram()
-{
+void TForm1::closeProgram() {
     ProLabel1->setCaption(QStringLiteral("Suljetaan"));
     Timer5->setEnabled(true);
 }
 
-void TForm1::lockNow(bool restore)
-{
+void TForm1::lockNow(bool restore) {
     if (markChecked(QStringLiteral("Lukitus"))) {
         platform::dialogs().message(
             QStringLiteral("Salasanaa ei ole tietokoneen muistissa!! Pikalukitus toimii vasta sitten, kun salasana "
@@ -288,13 +259,11 @@ void TForm1::lockNow(bool restore)
         showNormal();
 }
 
-void TForm1::showHelp()
-{
+void TForm1::showHelp() {
     platform::help().show(QStringLiteral("Käyttöpaneeli"));
 }
 
-void TForm1::openCdDoor()
-{
+void TForm1::openCdDoor() {
     setHandleNavy();
     platform::cdDoor().open();
     // The buttons swap whatever the drive answered.
@@ -302,8 +271,7 @@ void TForm1::openCdDoor()
     CDonbutton->setVisible(false);
 }
 
-void TForm1::closeCdDoor()
-{
+void TForm1::closeCdDoor() {
     setHandleNavy();
     platform::cdDoor().close();
     CDoffButton->setVisible(false);
@@ -312,16 +280,14 @@ void TForm1::closeCdDoor()
 
 // ---- Layouts and the handle -------------------------------------------------------------------------
 
-int TForm1::currentLayout() const
-{
+int TForm1::currentLayout() const {
     std::array<bool, 10> checked{};
     for (int i = 0; i < 10; ++i)
         checked[i] = markChecked(app::layoutMarks()[i]);
     return app::layoutFromMarks(checked);
 }
 
-void TForm1::applyLayout(int number)
-{
+void TForm1::applyLayout(int number) {
     const app::Layout& l = app::layout(number);
     for (int i = 0; i < 10; ++i)
         setMarkChecked(app::layoutMarks()[i], i + 1 == l.number);
@@ -362,59 +328,50 @@ void TForm1::applyLayout(int number)
         mark(item)->setVisible(true);
 }
 
-app::HandleState TForm1::handleState() const
-{
+app::HandleState TForm1::handleState() const {
     return {Panel1->x(), Panel1->width(), Panel1->caption(), Timer1->isEnabled()};
 }
 
-void TForm1::setHandleState(const app::HandleState& state)
-{
+void TForm1::setHandleState(const app::HandleState& state) {
     Panel1->setGeometry(state.left, Panel1->y(), state.width, Panel1->height());
     Panel1->setCaption(state.text);
     Timer1->setEnabled(state.animating);
 }
 
-void TForm1::resetHandle()
-{
+void TForm1::resetHandle() {
     setHandleState({app::kHandleLeft, app::kHandleWidth, QString(), false});
 }
 
-void TForm1::restartHelpAnimation()
-{
+void TForm1::restartHelpAnimation() {
     Timer1->setEnabled(true);
 }
 
-QString TForm1::weekText() const
-{
+QString TForm1::weekText() const {
     return WeekNumberText(m_calendarDate);
 }
 
 // ---- Timers -----------------------------------------------------------------------------------------
 
-void TForm1::Timer1Timer()
-{
+void TForm1::Timer1Timer() {
     Timer1->setIntervalKeepingState(app::kHelpTickMs);
     app::HandleState state = handleState();
     state.animating = true;
     setHandleState(app::helpAnimationStep(state));
 }
 
-void TForm1::Timer2Timer()
-{
+void TForm1::Timer2Timer() {
     Timer4->setEnabled(false);
     ProLabelKalenteri->setCaption(QStringLiteral("&Kalenteri"));
     Timer3->setEnabled(true);
 }
 
-void TForm1::Timer3Timer()
-{
+void TForm1::Timer3Timer() {
     Timer2->setEnabled(false);
     ProLabelKalenteri->setCaption(weekText());
     Timer4->setEnabled(true);
 }
 
-void TForm1::Timer4Timer()
-{
+void TForm1::Timer4Timer() {
     Timer3->setEnabled(false);
     Timer2->setEnabled(true);
     // Once it has handed over, further ticks would change nothing until Timer2
@@ -422,26 +379,23 @@ void TForm1::Timer4Timer()
     Timer4->setEnabled(false);
 }
 
-void TForm1::Timer5Timer()
-{
+void TForm1::Timer5Timer() {
     Timer5->setEnabled(false);
     close();
 }
 
-void TForm1::Timer6Timer()
-{
+void TForm1::Timer6Timer() {
     // The calendar reminder repeats: the pop-up and the calendar come up and the tune plays.
     if (m_tools.reminder) {
-        m_tools.reminder->setWindowTitle(QStringLiteral("Muistuttaja - Tänään on ")
-                                         + fi::shortDate(platform::clock().now().date()));
+        m_tools.reminder->setWindowTitle(QStringLiteral("Muistuttaja - Tänään on ") +
+                                         fi::shortDate(platform::clock().now().date()));
         app::showTool(m_tools.reminder);
     }
     app::showTool(m_tools.calendar);
     sound::PlayNotationReported(sound::NamedTune(QStringLiteral("Voice")));
 }
 
-void TForm1::Timer7Timer()
-{
+void TForm1::Timer7Timer() {
     const int position = 1000 - sound::GetWaveVolume();
     if (position == TrackBar1->value())
         return;
@@ -450,23 +404,20 @@ void TForm1::Timer7Timer()
     m_timerSetsVolume = false;
 }
 
-void TForm1::volumePositionChanged(int position)
-{
+void TForm1::volumePositionChanged(int position) {
     // Mirroring what the mixer already holds needs no write back; a write of
     // a value just read could round and creep the volume down.
     if (!m_timerSetsVolume)
         sound::SetWaveVolume(1000 - position);
 }
 
-void TForm1::EditRegChange()
-{
+void TForm1::EditRegChange() {
     platform::registry().writeString(kRunKey, QStringLiteral("EditReg_Text"), EditReg->text().trimmed());
 }
 
 // ---- Show, activation and close ---------------------------------------------------------------------
 
-void TForm1::FormShow()
-{
+void TForm1::FormShow() {
     try {
         ProLabelKalenteri->setCaption(weekText());
         Timer2->setEnabled(true);
@@ -483,8 +434,7 @@ void TForm1::FormShow()
     }
 }
 
-void TForm1::FormActivate()
-{
+void TForm1::FormActivate() {
     setHandleNavy();
     if (m_tools.alarmClock) {
         auto* pieni = m_tools.alarmClock->findChild<QTimer*>(QStringLiteral("TimerTasaTuntiPieni"));
@@ -535,8 +485,7 @@ void TForm1::FormActivate()
     loadGlyphs();
 }
 
-void TForm1::loadGlyphs()
-{
+void TForm1::loadGlyphs() {
     for (int i = 0; i < m_glyphEdits.size(); ++i) {
         const QString path = m_glyphEdits[i]->text().trimmed();
         if (path.isEmpty())
@@ -548,8 +497,7 @@ void TForm1::loadGlyphs()
     }
 }
 
-void TForm1::showEvent(QShowEvent* event)
-{
+void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     FormShow();
     if (!m_firstShowSignalled) {
@@ -563,15 +511,13 @@ void TForm1::showEvent(QShowEvent* event)
     }
 }
 
-bool TForm1::event(QEvent* event)
-{
+bool TForm1::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         FormActivate();
     return QWidget::event(event);
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
-{
+void TForm1::closeEvent(QCloseEvent* event) {
     Timer2->setEnabled(false);
     Timer3->setEnabled(false);
     Timer4->setEnabled(false);

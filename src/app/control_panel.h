@@ -82,7 +82,7 @@ public:
     void hidePanel();
     void showPanel();
     void minimiseApplication();
-    void closeProgram();    // "Suljetaan", then Timer5 closes the panel
+    void closeProgram(); // "Suljetaan", then Timer5 closes the panel
     void lockNow(bool restore);
     void showHelp();
     void openCdDoor();
@@ -173,10 +173,10 @@ private:
     arkivo::controls::BevelPanel* Panel1 = nullptr;
     arkivo::controls::SpeedButton* Pienennys = nullptr;
     arkivo::controls::SpeedButton* SpeedButton3 = nullptr;
-    QList<arkivo::controls::ImageBox*> m_indicators;  // Image3, Image4, Image5
-    QList<arkivo::controls::ImageBox*> m_backgrounds; // Image6, Image1, Image7 .. Image11, Image2
+    QList<arkivo::controls::ImageBox*> m_indicators;      // Image3, Image4, Image5
+    QList<arkivo::controls::ImageBox*> m_backgrounds;     // Image6, Image1, Image7 .. Image11, Image2
     QList<arkivo::controls::SpeedButton*> m_accelerators; // SpeedButton4 .. SpeedButton12
-    QList<arkivo::controls::Edit*> m_glyphEdits;      // Edit1 .. Edit7
+    QList<arkivo::controls::Edit*> m_glyphEdits;          // Edit1 .. Edit7
     QList<arkivo::controls::SpeedButton*> m_glyphButtons;
     arkivo::controls::Edit* EditReg = nullptr;
     arkivo::controls::CheckBox* CheckMuistuttaja = nullptr;
@@ -204,7 +204,7 @@ private:
 
     // Drag by the mouse handle.
     bool m_dragging = false;
-    QPoint m_pressPoint;   // screen points
+    QPoint m_pressPoint; // screen points
     QPoint m_currentPoint;
     QRect m_outline;
     DragOutline* m_outlineBand = nullptr;

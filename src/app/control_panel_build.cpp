@@ -20,9 +20,8 @@ namespace {
 
 const QString kMenuHint = QStringLiteral("Valikko avautuu hiiren oikean puoleisella näppäimellä!");
 
-SpeedButton* flatButton(QWidget* parent, const QString& name, const QString& caption, QRect place,
-                        const QString& hint, app::Glyph g)
-{
+SpeedButton* flatButton(QWidget* parent, const QString& name, const QString& caption, QRect place, const QString& hint,
+                        app::Glyph g) {
     auto* b = new SpeedButton(name, caption, parent);
     b->setGeometry(place);
     b->setToolTip(hint);
@@ -30,9 +29,8 @@ SpeedButton* flatButton(QWidget* parent, const QString& name, const QString& cap
     return b;
 }
 
-ShadowLabel* shadowLabel(QWidget* parent, const QString& name, const QString& caption, QRect place,
-                         const QString& hint, const QColor& color, ShadowLabel::Style style)
-{
+ShadowLabel* shadowLabel(QWidget* parent, const QString& name, const QString& caption, QRect place, const QString& hint,
+                         const QColor& color, ShadowLabel::Style style) {
     auto* l = new ShadowLabel(name, caption, parent);
     l->setGeometry(place);
     l->setToolTip(hint);
@@ -47,8 +45,7 @@ ShadowLabel* shadowLabel(QWidget* parent, const QString& name, const QString& ca
 
 } // namespace
 
-void TForm1::buildControls()
-{
+void TForm1::buildControls() {
     Panel2 = new Control(QStringLiteral("Panel2"), this);
     Panel2->setGeometry(0, 0, 591, 28);
     Panel2->setToolTip(kMenuHint);
@@ -61,8 +58,8 @@ void TForm1::buildControls()
         bool visible;
     };
     const Background backgrounds[] = {
-        {"Image1", "Kromi", true},     {"Image7", "Kivi", false},      {"Image8", "Puu", false},
-        {"Image9", "Punainen", false}, {"Image10", "Sininen", false},  {"Image11", "Vihreä", false},
+        {"Image1", "Kromi", true},     {"Image7", "Kivi", false},     {"Image8", "Puu", false},
+        {"Image9", "Punainen", false}, {"Image10", "Sininen", false}, {"Image11", "Vihreä", false},
         {"Image2", "", false},         {"Image6", "Kulta", true},
     };
     for (const Background& b : backgrounds) {
@@ -85,19 +82,18 @@ void TForm1::buildControls()
     ProLabel1 = shadowLabel(Panel2, QStringLiteral("ProLabel1"), QStringLiteral("&Arkivo"), {28, 2, 90, 24},
                             QStringLiteral("VASEN:Piilota ohjelma ( Alt+H).  OIKEA:AV-valikko (Alt+V). Ohje F1."),
                             Qt::blue, ShadowLabel::Style::Highlight);
-    Muistilappu1 = flatButton(Panel2, QStringLiteral("Muistilappu1"), QString(), {122, 4, 22, 20},
-                              QStringLiteral("VASEN:Muistilappu 1 (Ctrl+1).  OIKEA:AV-valikko (Alt+V)."),
-                              app::Glyph::Note1);
-    Muistilappu2 = flatButton(Panel2, QStringLiteral("Muistilappu2"), QString(), {147, 4, 22, 20},
-                              QStringLiteral("VASEN: Muistilappu 2 (Ctrl+2).  OIKEA:AV-valikko (Alt+V)."),
-                              app::Glyph::Note2);
-    SpeedButton2 = flatButton(Panel2, QStringLiteral("SpeedButton2"), QStringLiteral("&E"), {172, 4, 21, 20},
-                              QStringLiteral("VASEN:Herätyskello (Ctrl+H).  OIKEA:AV-valikko (Alt+V)."),
-                              app::Glyph::AlarmClock);
+    Muistilappu1 =
+        flatButton(Panel2, QStringLiteral("Muistilappu1"), QString(), {122, 4, 22, 20},
+                   QStringLiteral("VASEN:Muistilappu 1 (Ctrl+1).  OIKEA:AV-valikko (Alt+V)."), app::Glyph::Note1);
+    Muistilappu2 =
+        flatButton(Panel2, QStringLiteral("Muistilappu2"), QString(), {147, 4, 22, 20},
+                   QStringLiteral("VASEN: Muistilappu 2 (Ctrl+2).  OIKEA:AV-valikko (Alt+V)."), app::Glyph::Note2);
+    SpeedButton2 =
+        flatButton(Panel2, QStringLiteral("SpeedButton2"), QStringLiteral("&E"), {172, 4, 21, 20},
+                   QStringLiteral("VASEN:Herätyskello (Ctrl+H).  OIKEA:AV-valikko (Alt+V)."), app::Glyph::AlarmClock);
     ProClockLabel1 = new ClockLabel(QStringLiteral("ProClockLabel1"), QStringLiteral("ddddd  tt"), Panel2);
     ProClockLabel1->setGeometry(197, 4, 143, 20);
-    ProClockLabel1->setToolTip(
-        QStringLiteral("VASEN:Tarkistuta Kello ( Alt+A).  OIKEA:AV-valikko (Alt+V). Ohje F1."));
+    ProClockLabel1->setToolTip(QStringLiteral("VASEN:Tarkistuta Kello ( Alt+A).  OIKEA:AV-valikko (Alt+V). Ohje F1."));
     {
         QFont f(QStringLiteral("Arial"));
         f.setPixelSize(15);
@@ -115,22 +111,22 @@ void TForm1::buildControls()
                              QStringLiteral("VASEN:CD-aseman luukun sulkeminen ( Alt+D).  OIKEA:AV-valikko (Alt+V)."),
                              app::Glyph::CdClose);
     CDoffButton->setVisible(false);
-    ProLabelKalenteri = shadowLabel(Panel2, QStringLiteral("ProLabelKalenteri"), QStringLiteral("&Kalenteri"),
-                                    {368, 2, 70, 24},
-                                    QStringLiteral("VASEN:Kalenteri ( Alt+K).  OIKEA:AV-valikko (Alt+V)."),
-                                    QColor(0, 0, 0x80), ShadowLabel::Style::Recessed);
+    ProLabelKalenteri =
+        shadowLabel(Panel2, QStringLiteral("ProLabelKalenteri"), QStringLiteral("&Kalenteri"), {368, 2, 70, 24},
+                    QStringLiteral("VASEN:Kalenteri ( Alt+K).  OIKEA:AV-valikko (Alt+V)."), QColor(0, 0, 0x80),
+                    ShadowLabel::Style::Recessed);
     // "Viikko 50" is wider than "&Kalenteri": the label grows to show it whole.
     ProLabelKalenteri->setAutoSize(true);
-    ProLabelLaskurit = shadowLabel(Panel2, QStringLiteral("ProLabelLaskurit"), QStringLiteral("&Laskimet"),
-                                   {443, 2, 72, 24},
-                                   QStringLiteral("VASEN: Nauhalaskin ( Alt+L).  OIKEA:Laskimet-valikko (Alt+Ö)."),
-                                   QColor(0x80, 0, 0), ShadowLabel::Style::Highlight);
-    Pienennys = flatButton(Panel2, QStringLiteral("Pienennys"), QStringLiteral("&P"), {551, 4, 17, 20},
-                           QStringLiteral("VASEN:Pienennä ohjelma ( Alt+P).  OIKEA:AV-valikko (Alt+V)."),
-                           app::Glyph::Minimise);
-    SpeedButton3 = flatButton(Panel2, QStringLiteral("SpeedButton3"), QStringLiteral("&S"), {570, 4, 17, 20},
-                              QStringLiteral("VASEN:Sulje ohjelma ( Alt+S).  OIKEA:AV-valikko (Alt+V)."),
-                              app::Glyph::Close);
+    ProLabelLaskurit =
+        shadowLabel(Panel2, QStringLiteral("ProLabelLaskurit"), QStringLiteral("&Laskimet"), {443, 2, 72, 24},
+                    QStringLiteral("VASEN: Nauhalaskin ( Alt+L).  OIKEA:Laskimet-valikko (Alt+Ö)."), QColor(0x80, 0, 0),
+                    ShadowLabel::Style::Highlight);
+    Pienennys =
+        flatButton(Panel2, QStringLiteral("Pienennys"), QStringLiteral("&P"), {551, 4, 17, 20},
+                   QStringLiteral("VASEN:Pienennä ohjelma ( Alt+P).  OIKEA:AV-valikko (Alt+V)."), app::Glyph::Minimise);
+    SpeedButton3 =
+        flatButton(Panel2, QStringLiteral("SpeedButton3"), QStringLiteral("&S"), {570, 4, 17, 20},
+                   QStringLiteral("VASEN:Sulje ohjelma ( Alt+S).  OIKEA:AV-valikko (Alt+V)."), app::Glyph::Close);
 
     const QPixmap bar = app::indicatorPicture();
     const int indicatorLefts[] = {129, 154, 178};
@@ -160,8 +156,8 @@ void TForm1::buildControls()
     Panel1->installEventFilter(this);
 
     // Buttons that are never shown: only their Alt keys count.
-    const char* accelerators[][2] = {{"SpeedButton4", "&A"}, {"SpeedButton5", "&H"},  {"SpeedButton6", "&K"},
-                                     {"SpeedButton7", "&L"}, {"SpeedButton8", "&V"},  {"SpeedButton9", "&Ä"},
+    const char* accelerators[][2] = {{"SpeedButton4", "&A"},  {"SpeedButton5", "&H"},  {"SpeedButton6", "&K"},
+                                     {"SpeedButton7", "&L"},  {"SpeedButton8", "&V"},  {"SpeedButton9", "&Ä"},
                                      {"SpeedButton10", "&N"}, {"SpeedButton11", "&O"}, {"SpeedButton12", "&Ö"}};
     for (const auto& a : accelerators) {
         auto* b = new SpeedButton(QString::fromLatin1(a[0]), QString::fromUtf8(a[1]), this);
@@ -172,8 +168,7 @@ void TForm1::buildControls()
     m_glyphButtons = {Muistilappu1, Muistilappu2, SpeedButton2, CDonbutton, CDoffButton, Pienennys, SpeedButton3};
 }
 
-void TForm1::buildHiddenState()
-{
+void TForm1::buildHiddenState() {
     for (int i = 1; i <= 7; ++i) {
         auto* edit = new Edit(QStringLiteral("Edit%1").arg(i), this);
         edit->setGeometry(0, 40, 10, 10);
@@ -191,8 +186,7 @@ void TForm1::buildHiddenState()
     TrackBar1->setVisible(false);
 }
 
-void TForm1::buildTimers()
-{
+void TForm1::buildTimers() {
     Timer1 = new Timer(QStringLiteral("Timer1"), app::kHelpFirstTickMs, true, this);
     Timer2 = new Timer(QStringLiteral("Timer2"), 10000, false, this);
     Timer3 = new Timer(QStringLiteral("Timer3"), 10000, false, this);
@@ -209,15 +203,14 @@ void TForm1::buildTimers()
     connect(Timer7, &QTimer::timeout, this, &TForm1::Timer7Timer);
 }
 
-void TForm1::buildTrayIcons()
-{
+void TForm1::buildTrayIcons() {
     const QString hint = QStringLiteral("VASEN: Tuo esiin.  OIKEA: Valikko (Alt+Ä).");
     RxTrayIcon1 = new TrayIcon(QStringLiteral("RxTrayIcon1"), app::wavingHandFrames(), 500, hint, false, this);
     // The still hand and the locker's red hand are active at first.
     RxTrayIcon3 = new TrayIcon(QStringLiteral("RxTrayIcon3"), {QIcon(app::handIcon(0, false))}, 0, hint, true, this);
-    RxTrayIcon2 = new TrayIcon(QStringLiteral("RxTrayIcon2"), {QIcon(app::handIcon(0, true))}, 0,
-                               QStringLiteral("VASEN: Näyttö lukittuu heti. (Alt+N). OIKEA: Valikko (Alt+O)."),
-                               true, this);
+    RxTrayIcon2 =
+        new TrayIcon(QStringLiteral("RxTrayIcon2"), {QIcon(app::handIcon(0, true))}, 0,
+                     QStringLiteral("VASEN: Näyttö lukittuu heti. (Alt+N). OIKEA: Valikko (Alt+O)."), true, this);
     for (TrayIcon* icon : {RxTrayIcon1, RxTrayIcon3}) {
         connect(icon, &TrayIcon::leftClicked, this, &TForm1::showPanel);
         connect(icon, &TrayIcon::rightClicked, this, [this](const QPoint& at) { showPanelMenu(RxPopupMenu1, at); });
@@ -226,8 +219,7 @@ void TForm1::buildTrayIcons()
     connect(RxTrayIcon2, &TrayIcon::rightClicked, this, [this](const QPoint& at) { showPanelMenu(RxPopupMenu3, at); });
 }
 
-void TForm1::connectControls()
-{
+void TForm1::connectControls() {
     connect(SpeedButton1, &SpeedButton::clicked, this, &TForm1::openAbout);
     connect(ProLabel1, &ShadowLabel::clicked, this, &TForm1::hidePanel);
     connect(Muistilappu1, &SpeedButton::clicked, this, &TForm1::showNote1);
@@ -259,8 +251,7 @@ void TForm1::connectControls()
         setHandleGrey();
         showPanelMenu(RxPopupMenu3, {10, 10});
     });
-    connect(accel(8), &SpeedButton::clicked, this,
-            [this] { showPanelMenu(RxPopupMenu4, pos() + QPoint(300, 20)); });
+    connect(accel(8), &SpeedButton::clicked, this, [this] { showPanelMenu(RxPopupMenu4, pos() + QPoint(300, 20)); });
 
     connect(TrackBar1, &QSlider::valueChanged, this, &TForm1::volumePositionChanged);
     connect(EditReg, &QLineEdit::textChanged, this, &TForm1::EditRegChange);

@@ -17,17 +17,15 @@
 
 using namespace arkivo;
 
-void TForm1::panelMoved()
-{
+void TForm1::panelMoved() {
     resetHandle();
     Panel1->setLeft(app::layout(currentLayout()).handle);
 }
 
-bool TForm1::handleAltKey(QKeyEvent* event)
-{
+bool TForm1::handleAltKey(QKeyEvent* event) {
     const int key = event->key();
-    const bool letter = (key >= Qt::Key_A && key <= Qt::Key_Z) || key == Qt::Key_Adiaeresis ||
-                        key == Qt::Key_Odiaeresis;
+    const bool letter =
+        (key >= Qt::Key_A && key <= Qt::Key_Z) || key == Qt::Key_Adiaeresis || key == Qt::Key_Odiaeresis;
     if (!letter)
         return false;
     const QChar ch(key);
@@ -41,8 +39,7 @@ bool TForm1::handleAltKey(QKeyEvent* event)
     return false;
 }
 
-void TForm1::keyPressEvent(QKeyEvent* event)
-{
+void TForm1::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers();
     const int key = event->key();
 
@@ -64,15 +61,32 @@ void TForm1::keyPressEvent(QKeyEvent* event)
     }
     if (mods & Qt::ControlModifier) {
         switch (key) {
-        case Qt::Key_E: openEuro(); return;
-        case Qt::Key_P: openFuel(); return;
-        case Qt::Key_H: showAlarmClock(); return;
-        case Qt::Key_1: showNote1(); return;
-        case Qt::Key_2: showNote2(); return;
-        case Qt::Key_V: openBackup(); return;
-        case Qt::Key_T: openTetris(); return;
-        case Qt::Key_A: showSettings(); return;
-        default: break;
+        case Qt::Key_E:
+            openEuro();
+            return;
+        case Qt::Key_P:
+            openFuel();
+            return;
+        case Qt::Key_H:
+            showAlarmClock();
+            return;
+        case Qt::Key_1:
+            showNote1();
+            return;
+        case Qt::Key_2:
+            showNote2();
+            return;
+        case Qt::Key_V:
+            openBackup();
+            return;
+        case Qt::Key_T:
+            openTetris();
+            return;
+        case Qt::Key_A:
+            showSettings();
+            return;
+        default:
+            break;
         }
     }
     if ((mods & Qt::AltModifier) && handleAltKey(event))
@@ -86,13 +100,11 @@ void TForm1::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void TForm1::contextMenuEvent(QContextMenuEvent* event)
-{
+void TForm1::contextMenuEvent(QContextMenuEvent* event) {
     showPanelMenu(RxPopupMenu2, event->globalPos());
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
-{
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ProLabelLaskurit && event->type() == QEvent::ContextMenu) {
         showPanelMenu(RxPopupMenu4, static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
@@ -126,8 +138,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 // The points are screen points: the help animation may move the handle under
 // the mouse during a drag, and the bar must move by the mouse's way only.
-void TForm1::handlePress(const QPoint& at)
-{
+void TForm1::handlePress(const QPoint& at) {
     setHandleNavy();
     m_pressPoint = at;
     m_currentPoint = at;
@@ -135,16 +146,14 @@ void TForm1::handlePress(const QPoint& at)
     drawOutline(frameGeometry());
 }
 
-void TForm1::handleMove(const QPoint& at)
-{
+void TForm1::handleMove(const QPoint& at) {
     if (!m_dragging)
         return;
     m_currentPoint = at;
     drawOutline(frameGeometry().translated(m_currentPoint - m_pressPoint));
 }
 
-void TForm1::handleRelease(const QPoint& at, Qt::MouseButton button)
-{
+void TForm1::handleRelease(const QPoint& at, Qt::MouseButton button) {
     if (button == Qt::LeftButton && m_dragging) {
         eraseOutline();
         move(pos() + (at - m_pressPoint));
@@ -155,16 +164,14 @@ void TForm1::handleRelease(const QPoint& at, Qt::MouseButton button)
     Panel1->setLeft(app::layout(currentLayout()).handle);
 }
 
-void TForm1::drawOutline(const QRect& rect)
-{
+void TForm1::drawOutline(const QRect& rect) {
     if (!m_outlineBand)
         m_outlineBand = new DragOutline;
     m_outline = rect;
     m_outlineBand->showAt(rect);
 }
 
-void TForm1::eraseOutline()
-{
+void TForm1::eraseOutline() {
     if (m_outlineBand) {
         m_outlineBand->hide();
         delete m_outlineBand;

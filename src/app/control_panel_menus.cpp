@@ -23,13 +23,11 @@ struct Item {
 
 } // namespace
 
-void TForm1::runWindowsTool(const QString& name)
-{
+void TForm1::runWindowsTool(const QString& name) {
     arkivo::platform::shell().openTool(name);
 }
 
-void TForm1::buildMenus()
-{
+void TForm1::buildMenus() {
     RxPopupMenu1 = new QMenu(this);
     RxPopupMenu1->setObjectName(QStringLiteral("RxPopupMenu1"));
     RxPopupMenu2 = new QMenu(this);
@@ -137,8 +135,8 @@ void TForm1::buildMenus()
     m_marks.insert(lockItem->objectName(), lockItem);
     auto* lukitaanEi = new MarkAction(QStringLiteral("LukitaanEi"), QStringLiteral("Ei lukita näyttöä automaattisesti"),
                                       this, true, true);
-    auto* lukitaan = new MarkAction(QStringLiteral("Lukitaan"), QStringLiteral("Lukitaan näyttö automaattisesti"),
-                                    this, true, false);
+    auto* lukitaan = new MarkAction(QStringLiteral("Lukitaan"), QStringLiteral("Lukitaan näyttö automaattisesti"), this,
+                                    true, false);
     lockMenu->addAction(lukitaanEi);
     lockMenu->addAction(lukitaan);
     m_marks.insert(lukitaanEi->objectName(), lukitaanEi);
@@ -200,7 +198,8 @@ void TForm1::buildMenus()
 
     const Item locker[] = {
         {"N3", "-", "", {}},
-        {"Asetuksetsivu1", "Näytönlukituksen Asetukset-sivu", "Shift+Ctrl+F9", [this] { arkivo::app::showTool(m_tools.locker); }},
+        {"Asetuksetsivu1", "Näytönlukituksen Asetukset-sivu", "Shift+Ctrl+F9",
+         [this] { arkivo::app::showTool(m_tools.locker); }},
         {"TietojaAsetuksetsivusta1", "Tietoja Asetukset-sivusta", "Shift+Ctrl+F10",
          [] {
              arkivo::platform::dialogs().information(QStringLiteral(
@@ -230,8 +229,7 @@ void TForm1::buildMenus()
         add(RxPopupMenu4, item);
 }
 
-void TForm1::showPanelMenu(QMenu* menu, const QPoint& at)
-{
+void TForm1::showPanelMenu(QMenu* menu, const QPoint& at) {
     if (menu)
         menu->popup(at);
 }

@@ -4,8 +4,7 @@
 
 #include "app/panel_layout.h"
 
-QStringList TForm1::storedProperties()
-{
+QStringList TForm1::storedProperties() {
     QStringList list;
     auto add = [&list](const QStringList& components, const QString& property) {
         for (const QString& c : components)
@@ -20,34 +19,75 @@ QStringList TForm1::storedProperties()
         list << mark + QStringLiteral(".Checked");
     list << QStringLiteral("CheckMuistuttaja.Checked");
 
-    add({QStringLiteral("Asetuksetsivu1"), QStringLiteral("CDasemaauki1"), QStringLiteral("CDasemakiinni1"),
-         QStringLiteral("CDsoitin1"), QStringLiteral("CDsoitin2"), QStringLiteral("DirectXasetukset1"),
-         QStringLiteral("Eurolaskuri1"), QStringLiteral("ArkivoKalenteri1"), QStringLiteral("ArkivoNauhalaskuri1"),
-         QStringLiteral("Hertyskello1"), QStringLiteral("AVNytnlukitus1"), QStringLiteral("Internet1"),
-         QStringLiteral("Internetselain1"), QStringLiteral("Internetselain2"), QStringLiteral("Jrjestelm1"),
-         QStringLiteral("Jrjestelmnkokoonpanoeditori1"), QStringLiteral("Kokoohjauspaneeli1"),
-         QStringLiteral("Lispoistasovellus1"), QStringLiteral("Lukitsenyttheti2"), QStringLiteral("Muistilappu11"),
-         QStringLiteral("Muistilappu21"), QStringLiteral("Muistio1"), QStringLiteral("N1"), QStringLiteral("N10"),
-         QStringLiteral("N11"), QStringLiteral("N12"), QStringLiteral("N13"), QStringLiteral("N15"),
-         QStringLiteral("N16"), QStringLiteral("N17"), QStringLiteral("N18"), QStringLiteral("N19"),
-         QStringLiteral("N20"), QStringLiteral("N3"), QStringLiteral("N4"), QStringLiteral("N5"), QStringLiteral("N6"),
-         QStringLiteral("N7"), QStringLiteral("N9"), QStringLiteral("Nytt1"), QStringLiteral("Ohjauspaneeli2"),
-         QStringLiteral("Paint1"), QStringLiteral("Pienenn1"), QStringLiteral("Piilota1"), QStringLiteral("Piilota2"),
-         QStringLiteral("Polttoainelaskuri1"), QStringLiteral("Rekisteri1"), QStringLiteral("Rekisteri2"),
-         QStringLiteral("Resurssienhallinta1"), QStringLiteral("Resurssienhallinta2"), QStringLiteral("ScanDisk1"),
-         QStringLiteral("Scandisk2"), QStringLiteral("Shkposti1"), QStringLiteral("Shkposti2"),
-         QStringLiteral("Sulje1"), QStringLiteral("Tarkistakellointernetist1"), QStringLiteral("Tuoesiinpiilosta1")},
+    add({QStringLiteral("Asetuksetsivu1"),
+         QStringLiteral("CDasemaauki1"),
+         QStringLiteral("CDasemakiinni1"),
+         QStringLiteral("CDsoitin1"),
+         QStringLiteral("CDsoitin2"),
+         QStringLiteral("DirectXasetukset1"),
+         QStringLiteral("Eurolaskuri1"),
+         QStringLiteral("ArkivoKalenteri1"),
+         QStringLiteral("ArkivoNauhalaskuri1"),
+         QStringLiteral("Hertyskello1"),
+         QStringLiteral("AVNytnlukitus1"),
+         QStringLiteral("Internet1"),
+         QStringLiteral("Internetselain1"),
+         QStringLiteral("Internetselain2"),
+         QStringLiteral("Jrjestelm1"),
+         QStringLiteral("Jrjestelmnkokoonpanoeditori1"),
+         QStringLiteral("Kokoohjauspaneeli1"),
+         QStringLiteral("Lispoistasovellus1"),
+         QStringLiteral("Lukitsenyttheti2"),
+         QStringLiteral("Muistilappu11"),
+         QStringLiteral("Muistilappu21"),
+         QStringLiteral("Muistio1"),
+         QStringLiteral("N1"),
+         QStringLiteral("N10"),
+         QStringLiteral("N11"),
+         QStringLiteral("N12"),
+         QStringLiteral("N13"),
+         QStringLiteral("N15"),
+         QStringLiteral("N16"),
+         QStringLiteral("N17"),
+         QStringLiteral("N18"),
+         QStringLiteral("N19"),
+         QStringLiteral("N20"),
+         QStringLiteral("N3"),
+         QStringLiteral("N4"),
+         QStringLiteral("N5"),
+         QStringLiteral("N6"),
+         QStringLiteral("N7"),
+         QStringLiteral("N9"),
+         QStringLiteral("Nytt1"),
+         QStringLiteral("Ohjauspaneeli2"),
+         QStringLiteral("Paint1"),
+         QStringLiteral("Pienenn1"),
+         QStringLiteral("Piilota1"),
+         QStringLiteral("Piilota2"),
+         QStringLiteral("Polttoainelaskuri1"),
+         QStringLiteral("Rekisteri1"),
+         QStringLiteral("Rekisteri2"),
+         QStringLiteral("Resurssienhallinta1"),
+         QStringLiteral("Resurssienhallinta2"),
+         QStringLiteral("ScanDisk1"),
+         QStringLiteral("Scandisk2"),
+         QStringLiteral("Shkposti1"),
+         QStringLiteral("Shkposti2"),
+         QStringLiteral("Sulje1"),
+         QStringLiteral("Tarkistakellointernetist1"),
+         QStringLiteral("Tuoesiinpiilosta1")},
         QStringLiteral("Visible"));
 
-    const QStringList backgrounds{QStringLiteral("Image1"), QStringLiteral("Image2"),  QStringLiteral("Image6"),
-                                  QStringLiteral("Image7"), QStringLiteral("Image8"),  QStringLiteral("Image9"),
+    const QStringList backgrounds{QStringLiteral("Image1"),  QStringLiteral("Image2"), QStringLiteral("Image6"),
+                                  QStringLiteral("Image7"),  QStringLiteral("Image8"), QStringLiteral("Image9"),
                                   QStringLiteral("Image10"), QStringLiteral("Image11")};
     add(QStringList{QStringLiteral("Muistilappu1"), QStringLiteral("Muistilappu2"), QStringLiteral("Pienennys"),
                     QStringLiteral("SpeedButton1"), QStringLiteral("SpeedButton2"), QStringLiteral("SpeedButton3"),
                     QStringLiteral("Panel1"), QStringLiteral("CDonbutton"), QStringLiteral("CDoffButton"),
                     QStringLiteral("ProLabel1"), QStringLiteral("ProLabelKalenteri"),
-                    QStringLiteral("ProLabelLaskurit"), QStringLiteral("ProClockLabel1"), QStringLiteral("ProBorder1")}
-            + backgrounds,
+                    QStringLiteral("ProLabelLaskurit"), QStringLiteral("ProClockLabel1"),
+                    QStringLiteral("ProBorder1")} +
+            backgrounds,
         QStringLiteral("Visible"));
 
     add({QStringLiteral("CDoffButton"), QStringLiteral("CDonbutton"), QStringLiteral("Muistilappu1"),

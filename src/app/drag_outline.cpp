@@ -5,15 +5,13 @@
 
 DragOutline::DragOutline()
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::X11BypassWindowManagerHint | Qt::WindowTransparentForInput)
-{
+                           Qt::X11BypassWindowManagerHint | Qt::WindowTransparentForInput) {
     setObjectName(QStringLiteral("DragOutline"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void DragOutline::showAt(const QRect& rect)
-{
+void DragOutline::showAt(const QRect& rect) {
     setGeometry(rect);
     const QRegion whole(0, 0, rect.width(), rect.height());
     setMask(whole.subtracted(QRegion(1, 1, rect.width() - 2, rect.height() - 2)));
@@ -21,8 +19,7 @@ void DragOutline::showAt(const QRect& rect)
     update();
 }
 
-void DragOutline::paintEvent(QPaintEvent*)
-{
+void DragOutline::paintEvent(QPaintEvent*) {
     // The focus rectangle's look: alternate black and white pixels.
     QPainter p(this);
     p.fillRect(rect(), Qt::white);

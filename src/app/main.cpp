@@ -25,8 +25,7 @@ using namespace arkivo;
 namespace {
 
 // Wall-clock microseconds, for the start-up benchmark's report.
-long long wallMicros()
-{
+long long wallMicros() {
     timespec ts{};
     clock_gettime(CLOCK_REALTIME, &ts);
     return ts.tv_sec * 1000000LL + ts.tv_nsec / 1000;
@@ -34,8 +33,7 @@ long long wallMicros()
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Arkivo"));
     // The panel's close ends the run, whatever other windows show.

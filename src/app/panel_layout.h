@@ -19,16 +19,16 @@ struct Slot {
 };
 
 struct Layout {
-    int number = 1;             // 1..10
-    const char* mark = "";      // the layout mark's name
-    const char* caption = "";   // the settings dialog's caption
+    int number = 1;           // 1..10
+    const char* mark = "";    // the layout mark's name
+    const char* caption = ""; // the settings dialog's caption
     int width = 591;
     Slot note1, note2, alarmClock, clock, cdOn, calendar, calculators;
     int handle = 520;
     int minimise = 551;
     int close = 570;
-    QStringList hiddenItems;    // program-menu items this layout hides
-    QStringList keptItems;      // items that follow the settings dialog's menu choices again
+    QStringList hiddenItems;                      // program-menu items this layout hides
+    QStringList keptItems;                        // items that follow the settings dialog's menu choices again
     std::optional<std::array<int, 3>> indicators; // Image3..5 lefts; empty leaves them
 };
 

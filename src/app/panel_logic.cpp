@@ -6,18 +6,24 @@
 
 namespace arkivo::app {
 
-HandleState helpAnimationStep(HandleState state)
-{
+HandleState helpAnimationStep(HandleState state) {
     state.left -= kHelpStep;
     state.width += kHelpStep;
     switch (state.left) {
-    case 468: state.text = QStringLiteral("TERVETULOA! "); break;
-    case 416: state.text = QStringLiteral("ODOTA HETKI..."); break;
-    case 312: state.text = QStringLiteral("Suurennan hiirikahvaa, jotta ohje sopii siihen. "); break;
+    case 468:
+        state.text = QStringLiteral("TERVETULOA! ");
+        break;
+    case 416:
+        state.text = QStringLiteral("ODOTA HETKI...");
+        break;
+    case 312:
+        state.text = QStringLiteral("Suurennan hiirikahvaa, jotta ohje sopii siihen. ");
+        break;
     case 156:
         state.text = QStringLiteral("Ohjeessa neuvotaan, miten käyttöpaneelia siirretään näytöllä sopivaan kohtaan. ");
         break;
-    default: break;
+    default:
+        break;
     }
     // A stored place off the 52-pixel steps would pass 0 and grow for ever:
     // end the animation there too.
@@ -31,45 +37,71 @@ HandleState helpAnimationStep(HandleState state)
     return state;
 }
 
-std::optional<QPoint> keyMove(int qtKey, bool keypad, const QPoint& p)
-{
+std::optional<QPoint> keyMove(int qtKey, bool keypad, const QPoint& p) {
     if (!keypad) {
         switch (qtKey) {
-        case Qt::Key_Left: return p + QPoint(-1, 0);
-        case Qt::Key_Right: return p + QPoint(1, 0);
-        case Qt::Key_Up: return p + QPoint(0, -1);
-        case Qt::Key_Down: return p + QPoint(0, 1);
-        default: return std::nullopt;
+        case Qt::Key_Left:
+            return p + QPoint(-1, 0);
+        case Qt::Key_Right:
+            return p + QPoint(1, 0);
+        case Qt::Key_Up:
+            return p + QPoint(0, -1);
+        case Qt::Key_Down:
+            return p + QPoint(0, 1);
+        default:
+            return std::nullopt;
         }
     }
     switch (qtKey) {
-    case Qt::Key_7: return p + QPoint(-10, -10);
-    case Qt::Key_9: return p + QPoint(10, -10);
-    case Qt::Key_1: return p + QPoint(-10, 10);
-    case Qt::Key_3: return p + QPoint(10, 10);
-    case Qt::Key_8: return p + QPoint(0, -10);
-    case Qt::Key_2: return p + QPoint(0, 10);
-    case Qt::Key_4: return p + QPoint(-10, 0);
-    case Qt::Key_6: return p + QPoint(10, 0);
-    case Qt::Key_5: return QPoint(0, 0);
+    case Qt::Key_7:
+        return p + QPoint(-10, -10);
+    case Qt::Key_9:
+        return p + QPoint(10, -10);
+    case Qt::Key_1:
+        return p + QPoint(-10, 10);
+    case Qt::Key_3:
+        return p + QPoint(10, 10);
+    case Qt::Key_8:
+        return p + QPoint(0, -10);
+    case Qt::Key_2:
+        return p + QPoint(0, 10);
+    case Qt::Key_4:
+        return p + QPoint(-10, 0);
+    case Qt::Key_6:
+        return p + QPoint(10, 0);
+    case Qt::Key_5:
+        return QPoint(0, 0);
     // Arrow keys also come flagged as keypad keys on some keyboards.
-    case Qt::Key_Left: return p + QPoint(-1, 0);
-    case Qt::Key_Right: return p + QPoint(1, 0);
-    case Qt::Key_Up: return p + QPoint(0, -1);
-    case Qt::Key_Down: return p + QPoint(0, 1);
-    default: return std::nullopt;
+    case Qt::Key_Left:
+        return p + QPoint(-1, 0);
+    case Qt::Key_Right:
+        return p + QPoint(1, 0);
+    case Qt::Key_Up:
+        return p + QPoint(0, -1);
+    case Qt::Key_Down:
+        return p + QPoint(0, 1);
+    default:
+        return std::nullopt;
     }
 }
 
-std::optional<int> volumeKey(QChar ch, int position)
-{
+std::optional<int> volumeKey(QChar ch, int position) {
     int next;
     switch (ch.unicode()) {
-    case u'*': next = 0; break;
-    case u'+': next = position - 10; break;
-    case u'-': next = position + 10; break;
-    case u'0': next = 1000; break;
-    default: return std::nullopt;
+    case u'*':
+        next = 0;
+        break;
+    case u'+':
+        next = position - 10;
+        break;
+    case u'-':
+        next = position + 10;
+        break;
+    case u'0':
+        next = 1000;
+        break;
+    default:
+        return std::nullopt;
     }
     return std::clamp(next, 0, 1000);
 }

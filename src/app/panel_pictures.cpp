@@ -9,8 +9,7 @@ namespace arkivo::app {
 
 namespace {
 
-QPixmap verticalGradient(int w, int h, const QColor& light, const QColor& dark)
-{
+QPixmap verticalGradient(int w, int h, const QColor& light, const QColor& dark) {
     QPixmap pm(w, h);
     QPainter p(&pm);
     QLinearGradient g(0, 0, 0, h);
@@ -21,8 +20,7 @@ QPixmap verticalGradient(int w, int h, const QColor& light, const QColor& dark)
     return pm;
 }
 
-QPixmap chrome()
-{
+QPixmap chrome() {
     QPixmap pm(591, 28);
     QPainter p(&pm);
     QLinearGradient g(0, 0, 0, 28);
@@ -35,8 +33,7 @@ QPixmap chrome()
     return pm;
 }
 
-QPixmap stone()
-{
+QPixmap stone() {
     // The same grains every run: a fixed seed.
     QImage img(591, 28, QImage::Format_RGB32);
     QRandomGenerator rng(591028);
@@ -48,8 +45,7 @@ QPixmap stone()
     return QPixmap::fromImage(img);
 }
 
-QPixmap wood()
-{
+QPixmap wood() {
     QImage img(28, 28, QImage::Format_RGB32);
     for (int y = 0; y < 28; ++y)
         for (int x = 0; x < 28; ++x) {
@@ -60,8 +56,7 @@ QPixmap wood()
     return QPixmap::fromImage(img);
 }
 
-QPainterPath handPath()
-{
+QPainterPath handPath() {
     // An open hand, palm at the bottom, four fingers and a thumb, in a 16x16 box.
     QPainterPath path;
     path.addRoundedRect(QRectF(4, 8, 8, 7), 2, 2);
@@ -78,8 +73,7 @@ QPainterPath handPath()
 
 } // namespace
 
-QPixmap backgroundPicture(const QString& name)
-{
+QPixmap backgroundPicture(const QString& name) {
     if (name == QLatin1String("Kulta"))
         return verticalGradient(20, 28, QColor(0xF4, 0xEB, 0x70), QColor(0xBB, 0xA3, 0x3C));
     if (name == QLatin1String("Kromi"))
@@ -97,8 +91,7 @@ QPixmap backgroundPicture(const QString& name)
     return {};
 }
 
-QPixmap glyph(Glyph which)
-{
+QPixmap glyph(Glyph which) {
     QPixmap pm(16, 16);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -120,8 +113,8 @@ QPixmap glyph(Glyph which)
         p.drawRect(QRectF(2.5, 1.5, 11, 13));
         p.setPen(ink);
         p.setFont(QFont(QStringLiteral("Arial"), 7, QFont::Bold));
-        p.drawText(QRectF(2, 2, 12, 12), Qt::AlignCenter, which == Glyph::Note1 ? QStringLiteral("1")
-                                                                                : QStringLiteral("2"));
+        p.drawText(QRectF(2, 2, 12, 12), Qt::AlignCenter,
+                   which == Glyph::Note1 ? QStringLiteral("1") : QStringLiteral("2"));
         break;
     }
     case Glyph::AlarmClock:
@@ -159,8 +152,7 @@ QPixmap glyph(Glyph which)
     return pm;
 }
 
-QPixmap indicatorPicture()
-{
+QPixmap indicatorPicture() {
     QPixmap pm(9, 3);
     pm.fill(QColor(0x25, 0x43, 0x01));
     QPainter p(&pm);
@@ -168,8 +160,7 @@ QPixmap indicatorPicture()
     return pm;
 }
 
-QPixmap handIcon(int dx, bool red)
-{
+QPixmap handIcon(int dx, bool red) {
     QPixmap pm(16, 16);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -181,8 +172,7 @@ QPixmap handIcon(int dx, bool red)
     return pm;
 }
 
-QList<QIcon> wavingHandFrames()
-{
+QList<QIcon> wavingHandFrames() {
     return {QIcon(handIcon(0, false)), QIcon(handIcon(1, false)), QIcon(handIcon(0, false)),
             QIcon(handIcon(-1, false))};
 }

@@ -17,14 +17,12 @@
 
 namespace arkivo::app {
 
-Windows& windows()
-{
+Windows& windows() {
     static Windows held;
     return held;
 }
 
-void createWindows()
-{
+void createWindows() {
     Windows& w = windows();
     w.Form1 = new TForm1();
     w.Muistuttaja = new TMuistuttaja();
@@ -56,8 +54,7 @@ void createWindows()
     w.Form1->setTools(tools);
 }
 
-void destroyWindows()
-{
+void destroyWindows() {
     Windows& w = windows();
     delete w.Lukitsin;
     delete w.TimeForm;

@@ -2,8 +2,7 @@
 
 namespace arkivo::app {
 
-void showTool(QWidget* window)
-{
+void showTool(QWidget* window) {
     if (!window)
         return;
     if (window->isMinimized())
@@ -14,8 +13,7 @@ void showTool(QWidget* window)
     window->activateWindow();
 }
 
-void showOnce(QWidget* window, bool modal)
-{
+void showOnce(QWidget* window, bool modal) {
     if (!window)
         return;
     window->setAttribute(Qt::WA_DeleteOnClose);

@@ -12,23 +12,23 @@
 namespace arkivo::app {
 
 struct ToolWindows {
-    QPointer<QWidget> reminder;    // TMuistuttaja
-    QPointer<QWidget> alarmClock;  // TKello
-    QPointer<QWidget> note2;       // TMuistilappub
-    QPointer<QWidget> note1;       // TMuistilappua
-    QPointer<QWidget> settings;    // TForm3
-    QPointer<QWidget> tape;        // TNauhalaskukone
-    QPointer<QWidget> alarmPopup;  // TPiip
-    QPointer<QWidget> calendar;    // TKalenteriAlarm
-    QPointer<QWidget> timeCheck;   // TTimeForm
-    QPointer<QWidget> locker;      // TLukitsin
+    QPointer<QWidget> reminder;   // TMuistuttaja
+    QPointer<QWidget> alarmClock; // TKello
+    QPointer<QWidget> note2;      // TMuistilappub
+    QPointer<QWidget> note1;      // TMuistilappua
+    QPointer<QWidget> settings;   // TForm3
+    QPointer<QWidget> tape;       // TNauhalaskukone
+    QPointer<QWidget> alarmPopup; // TPiip
+    QPointer<QWidget> calendar;   // TKalenteriAlarm
+    QPointer<QWidget> timeCheck;  // TTimeForm
+    QPointer<QWidget> locker;     // TLukitsin
 
     // Made anew for each opening: every euro and fuel calculator is a window
     // of its own; backup and Tetris are modal and freed when closed.
-    std::function<QWidget*()> makeEuro;     // TEuroForm
-    std::function<QWidget*()> makeFuel;     // TPolttoaine
-    std::function<QWidget*()> makeBackup;   // TForm2
-    std::function<QWidget*()> makeTetris;   // TTetrisPeli1
+    std::function<QWidget*()> makeEuro;   // TEuroForm
+    std::function<QWidget*()> makeFuel;   // TPolttoaine
+    std::function<QWidget*()> makeBackup; // TForm2
+    std::function<QWidget*()> makeTetris; // TTetrisPeli1
 };
 
 // Shows a long-lived window and brings it to the front; nothing when it is missing.

@@ -13,8 +13,7 @@
 
 using namespace arkivo;
 
-TKalenteriAlarm::TKalenteriAlarm(QWidget* parent) : QWidget(parent, Qt::Window)
-{
+TKalenteriAlarm::TKalenteriAlarm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("KalenteriAlarm"));
     resize(685, 512);
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -28,20 +27,17 @@ TKalenteriAlarm::TKalenteriAlarm(QWidget* parent) : QWidget(parent, Qt::Window)
     FormStorage2->attach();
 }
 
-QString TKalenteriAlarm::titleFor(const QDateTime& now)
-{
-    return fi::formatDateTime(QStringLiteral("\"Kalenteri - Tänään on\" dddd, d. mmmm\"ta\" yyyy  -  "), now)
-           + WeekNumberText(now.date());
+QString TKalenteriAlarm::titleFor(const QDateTime& now) {
+    return fi::formatDateTime(QStringLiteral("\"Kalenteri - Tänään on\" dddd, d. mmmm\"ta\" yyyy  -  "), now) +
+           WeekNumberText(now.date());
 }
 
-void TKalenteriAlarm::showEvent(QShowEvent* event)
-{
+void TKalenteriAlarm::showEvent(QShowEvent* event) {
     setWindowTitle(titleFor(platform::clock().now()));
     QWidget::showEvent(event);
 }
 
-bool TKalenteriAlarm::event(QEvent* event)
-{
+bool TKalenteriAlarm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         if (PanelLink* panel = panelLink())
             panel->setHandleGrey();

@@ -9,9 +9,7 @@
 
 using namespace arkivo;
 
-TMuistuttaja::TMuistuttaja(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
-{
+TMuistuttaja::TMuistuttaja(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("Muistuttaja"));
     setWindowTitle(QStringLiteral("Kalenterin hälytys"));
     setFixedSize(544, 68);
@@ -25,17 +23,16 @@ TMuistuttaja::TMuistuttaja(QWidget* parent)
     Panel2 = new controls::Control(QStringLiteral("Panel2"), this);
     Panel2->setGeometry(0, 0, 544, 68);
 
-    FormStorage1 = new settings::FormStorage(this, QStringLiteral("Software\\Arkivo\\WindowState\\Paneeli"),
-                                             QStringLiteral("Koko"), false,
-                                             {QStringLiteral("CheckMuistuttaja.Checked")});
+    FormStorage1 =
+        new settings::FormStorage(this, QStringLiteral("Software\\Arkivo\\WindowState\\Paneeli"),
+                                  QStringLiteral("Koko"), false, {QStringLiteral("CheckMuistuttaja.Checked")});
     FormStorage2 = new settings::FormStorage(this, QStringLiteral("Software\\Arkivo\\WindowState\\Muistuttaja"),
                                              QStringLiteral("Paikka"), true, {QStringLiteral("Panel2.Visible")});
     FormStorage1->attach();
     FormStorage2->attach();
 }
 
-bool TMuistuttaja::event(QEvent* event)
-{
+bool TMuistuttaja::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         if (PanelLink* panel = panelLink())
             panel->setHandleGrey();

@@ -5,19 +5,16 @@
 namespace arkivo::controls {
 
 BevelFrame::BevelFrame(const QString& name, int bevelWidth, bool lowered, QWidget* parent)
-    : Control(name, parent), m_bevelWidth(bevelWidth), m_lowered(lowered)
-{
+    : Control(name, parent), m_bevelWidth(bevelWidth), m_lowered(lowered) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void BevelFrame::paintEvent(QPaintEvent*)
-{
+void BevelFrame::paintEvent(QPaintEvent*) {
     QPainter p(this);
     drawBevel(p, rect(), m_bevelWidth, m_lowered, palette());
 }
 
-void drawBevel(QPainter& p, const QRect& r, int width, bool lowered, const QPalette& palette)
-{
+void drawBevel(QPainter& p, const QRect& r, int width, bool lowered, const QPalette& palette) {
     const QColor topLeft = palette.color(lowered ? QPalette::Dark : QPalette::Light);
     const QColor bottomRight = palette.color(lowered ? QPalette::Light : QPalette::Dark);
     for (int i = 0; i < width; ++i) {

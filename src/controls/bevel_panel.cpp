@@ -8,24 +8,21 @@ namespace arkivo::controls {
 
 BevelPanel::BevelPanel(const QString& name, QWidget* parent) : Control(name, parent) {}
 
-void BevelPanel::setCaption(const QString& caption)
-{
+void BevelPanel::setCaption(const QString& caption) {
     if (caption == m_caption)
         return;
     m_caption = caption;
     update();
 }
 
-void BevelPanel::setColor(const QColor& color)
-{
+void BevelPanel::setColor(const QColor& color) {
     if (color == m_color)
         return;
     m_color = color;
     update();
 }
 
-void BevelPanel::paintEvent(QPaintEvent*)
-{
+void BevelPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), m_color);
     drawBevel(p, rect(), 1, true, palette());

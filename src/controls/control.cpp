@@ -2,8 +2,7 @@
 
 namespace arkivo::controls {
 
-Control::Control(const QString& name, QWidget* parent) : QWidget(parent)
-{
+Control::Control(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
 }
 

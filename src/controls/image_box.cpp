@@ -6,15 +6,13 @@ namespace arkivo::controls {
 
 ImageBox::ImageBox(const QString& name, QWidget* parent) : Control(name, parent) {}
 
-void ImageBox::setPicture(const QPixmap& picture)
-{
+void ImageBox::setPicture(const QPixmap& picture) {
     m_picture = picture;
     m_scaled = QPixmap();
     update();
 }
 
-bool ImageBox::loadPicture(const QString& path)
-{
+bool ImageBox::loadPicture(const QString& path) {
     QPixmap loaded;
     if (path.isEmpty() || !loaded.load(path))
         return false;
@@ -22,14 +20,12 @@ bool ImageBox::loadPicture(const QString& path)
     return true;
 }
 
-void ImageBox::setStretch(bool on)
-{
+void ImageBox::setStretch(bool on) {
     m_stretch = on;
     update();
 }
 
-void ImageBox::paintEvent(QPaintEvent*)
-{
+void ImageBox::paintEvent(QPaintEvent*) {
     if (m_picture.isNull())
         return;
     QPainter p(this);
@@ -38,8 +34,7 @@ void ImageBox::paintEvent(QPaintEvent*)
         if (m_scaled.size() != size())
             m_scaled = m_picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         p.drawPixmap(0, 0, m_scaled);
-    }
-    else
+    } else
         p.drawPixmap(0, 0, m_picture);
 }
 

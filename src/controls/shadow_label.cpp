@@ -6,14 +6,12 @@
 namespace arkivo::controls {
 
 ShadowLabel::ShadowLabel(const QString& name, const QString& caption, QWidget* parent)
-    : Control(name, parent), m_caption(caption)
-{
+    : Control(name, parent), m_caption(caption) {
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
 }
 
-void ShadowLabel::setCaption(const QString& caption)
-{
+void ShadowLabel::setCaption(const QString& caption) {
     if (caption == m_caption)
         return;
     m_caption = caption;
@@ -21,14 +19,12 @@ void ShadowLabel::setCaption(const QString& caption)
     update();
 }
 
-void ShadowLabel::setAutoSize(bool on)
-{
+void ShadowLabel::setAutoSize(bool on) {
     m_minimumWidth = on ? width() : -1;
     fitCaption();
 }
 
-void ShadowLabel::fitCaption()
-{
+void ShadowLabel::fitCaption() {
     if (m_minimumWidth < 0)
         return;
     // Room for the text and its one-pixel shadow on either side.
@@ -36,60 +32,51 @@ void ShadowLabel::fitCaption()
     resize(qMax(m_minimumWidth, needed), height());
 }
 
-void ShadowLabel::setLabelFont(const QFont& font)
-{
+void ShadowLabel::setLabelFont(const QFont& font) {
     setFont(font);
     fitCaption();
     update();
 }
 
-QColor ShadowLabel::fontColor() const
-{
+QColor ShadowLabel::fontColor() const {
     return palette().color(QPalette::WindowText);
 }
 
-void ShadowLabel::setFontColor(const QColor& color)
-{
+void ShadowLabel::setFontColor(const QColor& color) {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, color);
     setPalette(p);
     update();
 }
 
-void ShadowLabel::setHighlightColor(const QColor& color)
-{
+void ShadowLabel::setHighlightColor(const QColor& color) {
     m_highlight = color;
     update();
 }
 
-void ShadowLabel::setColor(const QColor& color)
-{
+void ShadowLabel::setColor(const QColor& color) {
     m_color = color;
     update();
 }
 
-void ShadowLabel::setStyle(Style style)
-{
+void ShadowLabel::setStyle(Style style) {
     m_style = style;
     update();
 }
 
-void ShadowLabel::setDirection(Direction direction)
-{
+void ShadowLabel::setDirection(Direction direction) {
     if (direction == m_direction)
         return;
     m_direction = direction;
     update();
 }
 
-void ShadowLabel::setAlignment(Qt::Alignment alignment)
-{
+void ShadowLabel::setAlignment(Qt::Alignment alignment) {
     m_alignment = alignment;
     update();
 }
 
-QString ShadowLabel::displayText(const QString& caption, int* underlinedIndex)
-{
+QString ShadowLabel::displayText(const QString& caption, int* underlinedIndex) {
     QString out;
     int underlined = -1;
     for (int i = 0; i < caption.size(); ++i) {
@@ -105,8 +92,7 @@ QString ShadowLabel::displayText(const QString& caption, int* underlinedIndex)
     return out;
 }
 
-void ShadowLabel::paintEvent(QPaintEvent*)
-{
+void ShadowLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     int underlined = -1;
     const QString text = displayText(m_caption, &underlined);
@@ -135,22 +121,19 @@ void ShadowLabel::paintEvent(QPaintEvent*)
     draw(r, fontColor());
 }
 
-void ShadowLabel::mouseMoveEvent(QMouseEvent* event)
-{
+void ShadowLabel::mouseMoveEvent(QMouseEvent* event) {
     if (m_raiseOnHover)
         setDirection(Direction::UpLeft);
     Control::mouseMoveEvent(event);
 }
 
-void ShadowLabel::leaveEvent(QEvent* event)
-{
+void ShadowLabel::leaveEvent(QEvent* event) {
     if (m_raiseOnHover)
         setDirection(Direction::DownRight);
     Control::leaveEvent(event);
 }
 
-void ShadowLabel::mousePressEvent(QMouseEvent* event)
-{
+void ShadowLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         event->ignore();
         return;
@@ -158,8 +141,7 @@ void ShadowLabel::mousePressEvent(QMouseEvent* event)
     m_pressed = true;
 }
 
-void ShadowLabel::mouseReleaseEvent(QMouseEvent* event)
-{
+void ShadowLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         event->ignore();
         return;
@@ -170,8 +152,7 @@ void ShadowLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-void ShadowLabel::mouseDoubleClickEvent(QMouseEvent* event)
-{
+void ShadowLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
     else

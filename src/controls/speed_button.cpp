@@ -9,32 +9,27 @@
 namespace arkivo::controls {
 
 SpeedButton::SpeedButton(const QString& name, const QString& caption, QWidget* parent)
-    : Control(name, parent), m_caption(caption)
-{
+    : Control(name, parent), m_caption(caption) {
     setAttribute(Qt::WA_Hover);
 }
 
-void SpeedButton::setCaption(const QString& caption)
-{
+void SpeedButton::setCaption(const QString& caption) {
     m_caption = caption;
     update();
 }
 
-void SpeedButton::setGlyph(const QPixmap& glyph)
-{
+void SpeedButton::setGlyph(const QPixmap& glyph) {
     m_glyph = glyph;
     update();
 }
 
-QChar SpeedButton::accelerator() const
-{
+QChar SpeedButton::accelerator() const {
     int index = -1;
     const QString text = ShadowLabel::displayText(m_caption, &index);
     return index >= 0 ? text[index].toUpper() : QChar();
 }
 
-void SpeedButton::paintEvent(QPaintEvent*)
-{
+void SpeedButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect().adjusted(0, 0, -1, -1);
     if (m_hover || m_pressed) {
@@ -58,22 +53,19 @@ void SpeedButton::paintEvent(QPaintEvent*)
     }
 }
 
-void SpeedButton::enterEvent(QEnterEvent* event)
-{
+void SpeedButton::enterEvent(QEnterEvent* event) {
     m_hover = true;
     update();
     Control::enterEvent(event);
 }
 
-void SpeedButton::leaveEvent(QEvent* event)
-{
+void SpeedButton::leaveEvent(QEvent* event) {
     m_hover = false;
     update();
     Control::leaveEvent(event);
 }
 
-void SpeedButton::mousePressEvent(QMouseEvent* event)
-{
+void SpeedButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         event->ignore();
         return;
@@ -82,8 +74,7 @@ void SpeedButton::mousePressEvent(QMouseEvent* event)
     update();
 }
 
-void SpeedButton::mouseReleaseEvent(QMouseEvent* event)
-{
+void SpeedButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         event->ignore();
         return;

@@ -6,16 +6,14 @@ namespace arkivo::controls {
 
 TrayIcon::TrayIcon(const QString& name, const QList<QIcon>& frames, int frameMs, const QString& hint, bool active,
                    QObject* parent)
-    : QObject(parent), m_frames(frames), m_hint(hint)
-{
+    : QObject(parent), m_frames(frames), m_hint(hint) {
     setObjectName(name);
     m_animation.setInterval(frameMs);
     connect(&m_animation, &QTimer::timeout, this, &TrayIcon::nextFrame);
     setActive(active);
 }
 
-void TrayIcon::ensureIcon()
-{
+void TrayIcon::ensureIcon() {
     if (m_icon)
         return;
     m_icon = new QSystemTrayIcon(this);
@@ -30,8 +28,7 @@ void TrayIcon::ensureIcon()
     });
 }
 
-void TrayIcon::setActive(bool on)
-{
+void TrayIcon::setActive(bool on) {
     if (on == m_active)
         return;
     m_active = on;
@@ -40,8 +37,7 @@ void TrayIcon::setActive(bool on)
     emit activeChanged(on);
 }
 
-void TrayIcon::realize()
-{
+void TrayIcon::realize() {
     if (m_realized)
         return;
     m_realized = true;
@@ -49,8 +45,7 @@ void TrayIcon::realize()
         showIcon();
 }
 
-void TrayIcon::showIcon()
-{
+void TrayIcon::showIcon() {
     ensureIcon();
     m_frame = 0;
     if (!m_frames.isEmpty())
@@ -60,15 +55,13 @@ void TrayIcon::showIcon()
         m_animation.start();
 }
 
-void TrayIcon::hideIcon()
-{
+void TrayIcon::hideIcon() {
     m_animation.stop();
     if (m_icon)
         m_icon->hide();
 }
 
-void TrayIcon::nextFrame()
-{
+void TrayIcon::nextFrame() {
     m_frame = (m_frame + 1) % int(m_frames.size());
     if (m_icon)
         m_icon->setIcon(m_frames[m_frame]);

@@ -7,8 +7,7 @@
 
 using namespace arkivo;
 
-TLukitsin::TLukitsin(QWidget* parent) : QWidget(parent, Qt::Window)
-{
+TLukitsin::TLukitsin(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Lukitsin"));
     setWindowTitle(QStringLiteral("Näytön lukitsin"));
     resize(640, 480);
@@ -17,8 +16,7 @@ TLukitsin::TLukitsin(QWidget* parent) : QWidget(parent, Qt::Window)
     FormStorage1->attach();
 }
 
-bool TLukitsin::event(QEvent* event)
-{
+bool TLukitsin::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         if (PanelLink* panel = panelLink())
             panel->setHandleGrey();

@@ -9,8 +9,7 @@
 
 using namespace arkivo;
 
-TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window)
-{
+TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Asetukset"));
     setFixedSize(402, 470);
@@ -22,8 +21,7 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window)
     sound::loadNamedTunes();
 }
 
-bool TForm3::event(QEvent* event)
-{
+bool TForm3::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         if (PanelLink* panel = panelLink())
             panel->setHandleGrey();

@@ -16,20 +16,17 @@ using arkivo::test::PanelTest;
 
 namespace {
 
-controls::BevelPanel* handle(TForm1& panel)
-{
+controls::BevelPanel* handle(TForm1& panel) {
     return panel.part<controls::BevelPanel>(QStringLiteral("Panel1"));
 }
 
-controls::Timer* timer(TForm1& panel, int n)
-{
+controls::Timer* timer(TForm1& panel, int n) {
     return panel.part<controls::Timer>(QStringLiteral("Timer%1").arg(n));
 }
 
 } // namespace
 
-TEST_F(PanelTest, HelpAnimationGrowsTheHandleWithItsTexts)
-{
+TEST_F(PanelTest, HelpAnimationGrowsTheHandleWithItsTexts) {
     TForm1& panel = makePanel();
     ASSERT_TRUE(timer(panel, 1)->isActive());
     EXPECT_EQ(timer(panel, 1)->interval(), 50);
@@ -52,8 +49,7 @@ TEST_F(PanelTest, HelpAnimationGrowsTheHandleWithItsTexts)
     EXPECT_FALSE(timer(panel, 1)->isActive());
 }
 
-TEST_F(PanelTest, HelpAnimationContinuesFromAStoredPlace)
-{
+TEST_F(PanelTest, HelpAnimationContinuesFromAStoredPlace) {
     const QString koko = QStringLiteral("Software\\Arkivo\\WindowState\\Paneeli\\Koko");
     services.registry.setValue(koko, QStringLiteral("Panel1_Left"), QStringLiteral("260"));
     services.registry.setValue(koko, QStringLiteral("Panel1_Width"), QStringLiteral("289"));
@@ -69,8 +65,7 @@ TEST_F(PanelTest, HelpAnimationContinuesFromAStoredPlace)
     EXPECT_FALSE(timer(panel, 1)->isActive());
 }
 
-TEST_F(PanelTest, DragMovesTheBarResetsTheHandleAndPlaysTheHandleTune)
-{
+TEST_F(PanelTest, DragMovesTheBarResetsTheHandleAndPlaysTheHandleTune) {
     sound::SetNamedTune(QStringLiteral("Hiiri"), QStringLiteral("O4N4C8"));
     TForm1& panel = makePanel();
     panel.move(100, 200);
@@ -99,8 +94,7 @@ TEST_F(PanelTest, DragMovesTheBarResetsTheHandleAndPlaysTheHandleTune)
     sound::SetNamedTune(QStringLiteral("Hiiri"), QString());
 }
 
-TEST_F(PanelTest, KeysMoveTheBarAndPutTheHandleBackAtItsLayoutPlace)
-{
+TEST_F(PanelTest, KeysMoveTheBarAndPutTheHandleBackAtItsLayoutPlace) {
     TForm1& panel = makePanel();
     panel.applyLayout(10);
     panel.move(300, 300);
@@ -126,8 +120,7 @@ TEST_F(PanelTest, KeysMoveTheBarAndPutTheHandleBackAtItsLayoutPlace)
     }
 }
 
-TEST_F(PanelTest, VolumeKeysStepTheWaveVolumeWithinItsRange)
-{
+TEST_F(PanelTest, VolumeKeysStepTheWaveVolumeWithinItsRange) {
     TForm1& panel = makePanel();
     const struct {
         char key;
@@ -139,8 +132,7 @@ TEST_F(PanelTest, VolumeKeysStepTheWaveVolumeWithinItsRange)
     }
 }
 
-TEST_F(PanelTest, VolumePollMirrorsTheMixerWithoutWritingItBack)
-{
+TEST_F(PanelTest, VolumePollMirrorsTheMixerWithoutWritingItBack) {
     TForm1& panel = makePanel();
     services.wave.value = 0x80008000; // about half
     const int before = sound::GetWaveVolume();
@@ -149,16 +141,14 @@ TEST_F(PanelTest, VolumePollMirrorsTheMixerWithoutWritingItBack)
     EXPECT_EQ(services.wave.value, 0x80008000u);
 }
 
-TEST_F(PanelTest, WithoutAMixerTheVolumeIsNotPolled)
-{
+TEST_F(PanelTest, WithoutAMixerTheVolumeIsNotPolled) {
     services.wave.available = false;
     TForm1& panel = makePanel();
     EXPECT_FALSE(timer(panel, 7)->isActive());
     EXPECT_EQ(panel.part<QSlider>(QStringLiteral("TrackBar1"))->value(), 1000); // GetWaveVolume gives 0
 }
 
-TEST_F(PanelTest, CloseShowsSuljetaanAndClosesWhenTimer5Fires)
-{
+TEST_F(PanelTest, CloseShowsSuljetaanAndClosesWhenTimer5Fires) {
     TForm1& panel = makePanel();
     panel.show();
     QSignalSpy closed(&panel, &TForm1::closed);
@@ -175,8 +165,7 @@ TEST_F(PanelTest, CloseShowsSuljetaanAndClosesWhenTimer5Fires)
         EXPECT_FALSE(timer(panel, n)->isActive()) << "Timer" << n;
 }
 
-TEST_F(PanelTest, CalendarLabelAlternatesWithTheWeekOfTheStartDay)
-{
+TEST_F(PanelTest, CalendarLabelAlternatesWithTheWeekOfTheStartDay) {
     services.clock.set(QDateTime(QDate(2024, 12, 31), QTime(23, 59, 0))); // ISO week 1 of 2025
     TForm1& panel = makePanel();
     services.clock.set(QDateTime(QDate(2025, 1, 8), QTime(0, 1, 0))); // after midnight, a week later
@@ -196,8 +185,7 @@ TEST_F(PanelTest, CalendarLabelAlternatesWithTheWeekOfTheStartDay)
     EXPECT_TRUE(timer(panel, 4)->isActive());
 }
 
-TEST_F(PanelTest, CommandsReachTheirWindows)
-{
+TEST_F(PanelTest, CommandsReachTheirWindows) {
     TForm1& panel = makePanel();
     QTest::keyClick(&panel, Qt::Key_1, Qt::ControlModifier);
     EXPECT_TRUE(panel.tools().note1->isVisible());
@@ -220,12 +208,12 @@ TEST_F(PanelTest, CommandsReachTheirWindows)
     EXPECT_FALSE(panel.part<controls::Control>(QStringLiteral("CDonbutton"))->isShownFlag());
 }
 
-TEST_F(PanelTest, LockNowWithoutAPasswordOnlyTellsSo)
-{
+TEST_F(PanelTest, LockNowWithoutAPasswordOnlyTellsSo) {
     TForm1& panel = makePanel();
     QTest::keyClick(&panel, Qt::Key_N, Qt::AltModifier);
     ASSERT_EQ(services.dialogs.messages().size(), 1);
-    EXPECT_TRUE(services.dialogs.messages().front().startsWith(QStringLiteral("Salasanaa ei ole tietokoneen muistissa!!")));
+    EXPECT_TRUE(
+        services.dialogs.messages().front().startsWith(QStringLiteral("Salasanaa ei ole tietokoneen muistissa!!")));
     EXPECT_FALSE(panel.tools().locker->isVisible());
 
     panel.setMarkChecked(QStringLiteral("Lukitus"), false);

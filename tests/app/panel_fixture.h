@@ -14,15 +14,13 @@ namespace arkivo::test {
 class PanelTest : public ::testing::Test {
 protected:
     void SetUp() override { ensureApplication(); }
-    void TearDown() override
-    {
+    void TearDown() override {
         panel.reset();
         for (QWidget* w : made)
             delete w;
     }
 
-    TForm1& makePanel()
-    {
+    TForm1& makePanel() {
         panel = std::make_unique<TForm1>();
         auto tool = [this](const char* name) {
             auto* w = new QWidget;

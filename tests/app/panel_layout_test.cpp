@@ -39,8 +39,7 @@ const Row kRows[] = {
 
 class LayoutTest : public test::PanelTest, public ::testing::WithParamInterface<Row> {};
 
-void expectPlace(TForm1& panel, const char* name, int expected)
-{
+void expectPlace(TForm1& panel, const char* name, int expected) {
     auto* c = panel.part<Control>(QString::fromLatin1(name));
     ASSERT_TRUE(c) << name;
     EXPECT_EQ(c->x(), std::abs(expected)) << name;
@@ -49,8 +48,7 @@ void expectPlace(TForm1& panel, const char* name, int expected)
 
 } // namespace
 
-TEST_P(LayoutTest, PlacesControlsSetsWidthAndHidesMenuItems)
-{
+TEST_P(LayoutTest, PlacesControlsSetsWidthAndHidesMenuItems) {
     const Row& row = GetParam();
     TForm1& panel = makePanel();
     // Start from the narrowest layout so every row has something to undo.
@@ -92,8 +90,7 @@ INSTANTIATE_TEST_SUITE_P(AllTen, LayoutTest, ::testing::ValuesIn(kRows),
 
 using arkivo::test::PanelTest;
 
-TEST_F(PanelTest, AlarmIndicatorsFollowTheirButtons)
-{
+TEST_F(PanelTest, AlarmIndicatorsFollowTheirButtons) {
     TForm1& panel = makePanel();
     const std::pair<int, std::array<int, 3>> cases[] = {
         {4, {129, 154, 154}}, {5, {129, 154, 129}}, {2, {129, 154, 129}}, {6, {129, 154, 178}}};

@@ -14,8 +14,7 @@ namespace {
 const QString kKoko = QStringLiteral("Software\\Arkivo\\WindowState\\Paneeli\\Koko");
 }
 
-TEST_F(PanelTest, StoresItsStateUnderKokoAndTakesItBack)
-{
+TEST_F(PanelTest, StoresItsStateUnderKokoAndTakesItBack) {
     {
         TForm1& panel = makePanel();
         panel.applyLayout(3);
@@ -26,14 +25,35 @@ TEST_F(PanelTest, StoresItsStateUnderKokoAndTakesItBack)
         panel.close();
     }
     const QStringList names = services.registry.valueNames(kKoko);
-    for (const char* name :
-         {"Panel1_Left", "Panel1_Width", "Panel1_Caption", "Timer1_Enabled", "Timer6_Enabled", "Timer6_Interval",
-          "TrackBar1_Position", "Oletus1_Checked", "Oletuslyhennettyn1_Checked", "ML1ML2klopvmklokallas1_Checked",
-          "ml1klopvmklocdkallas1_Checked", "klopvmklokallas1_Checked", "pvmklokallaseinimerkkej1_Checked",
-          "pvmklocdkallas1_Checked", "pvmklokaleinimerkkej1_Checked", "pvmklocdlaseinimerkkej1_Checked",
-          "pvmklo2_Checked", "CheckMuistuttaja_Checked", "Lukitaan_Checked", "Muistilappu21_Visible",
-          "Image6_Visible", "Image6_Width", "ProLabel1_FontName", "ProLabel1_HighlightColor",
-          "ProClockLabel1_Format", "RxTrayIcon3_Active", "EditReg_Text", "Edit7_Text", "NormPos"})
+    for (const char* name : {"Panel1_Left",
+                             "Panel1_Width",
+                             "Panel1_Caption",
+                             "Timer1_Enabled",
+                             "Timer6_Enabled",
+                             "Timer6_Interval",
+                             "TrackBar1_Position",
+                             "Oletus1_Checked",
+                             "Oletuslyhennettyn1_Checked",
+                             "ML1ML2klopvmklokallas1_Checked",
+                             "ml1klopvmklocdkallas1_Checked",
+                             "klopvmklokallas1_Checked",
+                             "pvmklokallaseinimerkkej1_Checked",
+                             "pvmklocdkallas1_Checked",
+                             "pvmklokaleinimerkkej1_Checked",
+                             "pvmklocdlaseinimerkkej1_Checked",
+                             "pvmklo2_Checked",
+                             "CheckMuistuttaja_Checked",
+                             "Lukitaan_Checked",
+                             "Muistilappu21_Visible",
+                             "Image6_Visible",
+                             "Image6_Width",
+                             "ProLabel1_FontName",
+                             "ProLabel1_HighlightColor",
+                             "ProClockLabel1_Format",
+                             "RxTrayIcon3_Active",
+                             "EditReg_Text",
+                             "Edit7_Text",
+                             "NormPos"})
         EXPECT_TRUE(names.contains(QString::fromLatin1(name), Qt::CaseInsensitive)) << name;
     EXPECT_EQ(services.registry.readString(kKoko, QStringLiteral("ML1ML2klopvmklokallas1_Checked")),
               QStringLiteral("True"));
@@ -52,8 +72,7 @@ TEST_F(PanelTest, StoresItsStateUnderKokoAndTakesItBack)
               services.registry.readString(kKoko, QStringLiteral("Panel1_Left")).toInt());
 }
 
-TEST_F(PanelTest, StartWithWindowsEntryFollowsEditReg)
-{
+TEST_F(PanelTest, StartWithWindowsEntryFollowsEditReg) {
     const QString run = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Run");
     services.registry.setValue(kKoko, QStringLiteral("EditReg_Text"), QStringLiteral("/usr/bin/arkivo"));
     makePanel();

@@ -14,15 +14,14 @@
 
 using namespace arkivo;
 
-TEST(ShadowLabel, DisplayTextDropsAcceleratorAmpersands)
-{
+TEST(ShadowLabel, DisplayTextDropsAcceleratorAmpersands) {
     const struct {
         const char* caption;
         const char* shown;
         int underlined;
     } cases[] = {
-        {"&Arkivo", "Arkivo", 0},       {"&Kalenteri", "Kalenteri", 0}, {"Suljetaan", "Suljetaan", -1},
-        {"A && B", "A & B", -1},        {"Nauha&laskin", "Nauhalaskin", 5}, {"loppu&", "loppu&", -1},
+        {"&Arkivo", "Arkivo", 0}, {"&Kalenteri", "Kalenteri", 0},     {"Suljetaan", "Suljetaan", -1},
+        {"A && B", "A & B", -1},  {"Nauha&laskin", "Nauhalaskin", 5}, {"loppu&", "loppu&", -1},
     };
     for (const auto& c : cases) {
         int index = -2;
@@ -32,8 +31,7 @@ TEST(ShadowLabel, DisplayTextDropsAcceleratorAmpersands)
     }
 }
 
-TEST(ShadowLabel, HoverRaisesAndLeavingLowersTheShadow)
-{
+TEST(ShadowLabel, HoverRaisesAndLeavingLowersTheShadow) {
     test::ensureApplication();
     controls::ShadowLabel label(QStringLiteral("ProLabel1"), QStringLiteral("&Arkivo"));
     QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton, {});
@@ -44,8 +42,7 @@ TEST(ShadowLabel, HoverRaisesAndLeavingLowersTheShadow)
     EXPECT_EQ(label.direction(), controls::ShadowLabel::Direction::DownRight);
 }
 
-TEST(ClockLabel, ShowsTheClockInItsFormat)
-{
+TEST(ClockLabel, ShowsTheClockInItsFormat) {
     test::ensureApplication();
     test::TestServices services;
     services.clock.set(QDateTime(QDate(2026, 12, 11), QTime(9, 5, 7)));
@@ -57,8 +54,7 @@ TEST(ClockLabel, ShowsTheClockInItsFormat)
     EXPECT_EQ(label.property("Format").toString(), QStringLiteral("ddddd   t"));
 }
 
-TEST(SpeedButton, ClicksOnALeftReleaseInsideOnlyAndNamesItsAltKey)
-{
+TEST(SpeedButton, ClicksOnALeftReleaseInsideOnlyAndNamesItsAltKey) {
     test::ensureApplication();
     controls::SpeedButton button(QStringLiteral("SpeedButton9"), QStringLiteral("&Ä"));
     button.resize(20, 20);
@@ -71,8 +67,7 @@ TEST(SpeedButton, ClicksOnALeftReleaseInsideOnlyAndNamesItsAltKey)
     EXPECT_EQ(button.accelerator(), QChar(u'Ä'));
 }
 
-TEST(StateControls, ExposeTheStoredNames)
-{
+TEST(StateControls, ExposeTheStoredNames) {
     test::ensureApplication();
     controls::TrackBar bar(QStringLiteral("TrackBar1"), 0, 1000);
     EXPECT_TRUE(bar.setProperty("Position", 2000));
