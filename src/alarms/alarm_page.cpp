@@ -225,4 +225,19 @@ void AlarmPage::test(int form) {
     }
 }
 
+QStringList AlarmPage::storedLooks()
+{
+    QStringList stored;
+    for (int i = 1; i <= 6; ++i)
+        stored << QStringLiteral("GroupBox%1.Font").arg(i);
+    for (const char* edit : {"SoundFileEdit", "TextFileEdit", "PiipTextFileEdit"})
+        for (const char* p : {"Color", "Font"})
+            stored << QStringLiteral("%1.%2").arg(QLatin1String(edit), QLatin1String(p));
+    for (const char* button : {"SoundFileBrowseButton", "SoundFilePlayButton", "TextFileBrowseButton",
+                               "TextFilePlaybutton", "PiipTextFileBrowseButton", "PiipTextFilePlaybutton"})
+        for (const char* p : {"Color", "Font", "HotColor", "HotTextColor"})
+            stored << QStringLiteral("%1.%2").arg(QLatin1String(button), QLatin1String(p));
+    return stored;
+}
+
 } // namespace arkivo::alarms

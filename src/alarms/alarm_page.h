@@ -43,6 +43,10 @@ public:
 
     static constexpr int kHeight = 318;
 
+    // The page's looks its owner window stores: the group fonts and the
+    // colours and fonts of the path edits and their buttons.
+    static QStringList storedLooks();
+
     ThreeStepAlarm* alarm() const { return m_alarm; }
     QTimeEdit* timePicker() const { return m_timePicker; }
     QDateEdit* datePicker() const { return m_datePicker; }

@@ -43,15 +43,7 @@ TKello::TKello(QWidget* parent) : QWidget(parent) {
 
     QStringList stored = {QStringLiteral("AlarmComingUpCheckBox.Font"), QStringLiteral("AlarmDatePicker.Color"),
                           QStringLiteral("AlarmTimePicker.Color"), QStringLiteral("ProPanel1.Color")};
-    for (int i = 1; i <= 6; ++i)
-        stored << QStringLiteral("GroupBox%1.Font").arg(i);
-    for (const char* edit : {"SoundFileEdit", "TextFileEdit", "PiipTextFileEdit"})
-        for (const char* p : {"Color", "Font"})
-            stored << QStringLiteral("%1.%2").arg(QLatin1String(edit), QLatin1String(p));
-    for (const char* button : {"SoundFileBrowseButton", "SoundFilePlayButton", "TextFileBrowseButton",
-                               "TextFilePlaybutton", "PiipTextFileBrowseButton", "PiipTextFilePlaybutton"})
-        for (const char* p : {"Color", "Font", "HotColor", "HotTextColor"})
-            stored << QStringLiteral("%1.%2").arg(QLatin1String(button), QLatin1String(p));
+    stored << alarms::AlarmPage::storedLooks();
     stored << QStringLiteral("TimerTasaTuntiIso.Enabled") << QStringLiteral("TimerTasaTuntiPieni.Enabled");
     FormStorage1 = new settings::FormStorage(this, QStringLiteral("Software\\Arkivo\\Kello"), QStringLiteral("Paikka"),
                                              false, stored);

@@ -189,15 +189,7 @@ void Muistilappu::attachStorage() {
                           "SaveDialog1.FileName",  "SaveDialog1.Filter",   "SaveDialog1.Name",
                           "ProPanel1.Color",       "ProPanel2.Color",      "AlarmComingUpCheckBox.Font",
                           "AlarmDatePicker.Color", "AlarmTimePicker.Color"};
-    for (int i = 1; i <= 6; ++i)
-        stored << QStringLiteral("GroupBox%1.Font").arg(i);
-    for (const char* edit : {"SoundFileEdit", "TextFileEdit", "PiipTextFileEdit"})
-        for (const char* p : {"Color", "Font"})
-            stored << QStringLiteral("%1.%2").arg(QLatin1String(edit), QLatin1String(p));
-    for (const char* button : {"SoundFileBrowseButton", "SoundFilePlayButton", "TextFileBrowseButton",
-                               "TextFilePlaybutton", "PiipTextFileBrowseButton", "PiipTextFilePlaybutton"})
-        for (const char* p : {"Color", "Font", "HotColor", "HotTextColor"})
-            stored << QStringLiteral("%1.%2").arg(QLatin1String(button), QLatin1String(p));
+    stored << alarms::AlarmPage::storedLooks();
     for (int i = 1; i <= 9; ++i)
         stored << QStringLiteral("KamButton%1.Color").arg(i);
     if (m_which == Which::Second)
