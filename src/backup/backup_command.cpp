@@ -18,12 +18,12 @@ namespace {
 
 const char* const kUsage =
     "usage:\n"
-    "  arkivo-backup create [--title T] [--level 0|1|6|9] [--volume-size BYTES] [--file-ids] ARCHIVE SPEC...\n"
+    "  arkivo-backup create [--title T] [--level 0|1|6|9] [--volume-size BYTES] [--file-ids] ARCHIVE PATTERN...\n"
     "  arkivo-backup list ARCHIVE\n"
     "  arkivo-backup extract [--to DIR] [--full-path] [--mode all|no-overwrite|newer|existing|existing-newer] "
     "ARCHIVE\n"
     "  arkivo-backup test ARCHIVE\n"
-    "A SPEC is a file, or a folder and a mask (\"/home/me/docs/*.txt\"); a trailing \" /s\" takes subfolders too.\n"
+    "A PATTERN is a file, or a folder and a mask (\"/home/me/docs/*.txt\"); a trailing \" /s\" takes subfolders too.\n"
     "--threads N sets the number of compression threads (default: one per core).\n";
 
 void say(FILE* to, const QString& text) {

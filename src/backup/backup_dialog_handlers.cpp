@@ -56,11 +56,11 @@ void TForm2::Button4Click() {
     QString folder = arkivo::platform::programFolder();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    const std::optional<QString> spec =
+    const std::optional<QString> pattern =
         dialogs().inputBox(QStringLiteral("Lisää tiedostoja yleismerkein"),
                            QStringLiteral("Kirjoita hakemistopolku + yleismerkit"), folder + QStringLiteral("*.*"));
-    if (spec)
-        FileListBox->addItem(*spec);
+    if (pattern)
+        FileListBox->addItem(*pattern);
 }
 
 void TForm2::Button5Click() {
@@ -89,10 +89,10 @@ void TForm2::Button2Click() {
     Backupfile1.setBackupTitle(EdBackupTitle->text());
     Backupfile1.setSaveFileID(CbSaveFileID->isChecked());
 
-    QStringList specs;
+    QStringList patterns;
     for (int i = 0; i < FileListBox->count(); ++i)
-        specs << FileListBox->item(i)->text();
-    if (Backupfile1.Backup(specs, archive))
+        patterns << FileListBox->item(i)->text();
+    if (Backupfile1.Backup(patterns, archive))
         dialogs().message(
             QStringLiteral("Varmuuskopio on tehty. Tiivistyksen määrä = %1 %").arg(Backupfile1.CompressionRate()));
     else

@@ -4,7 +4,7 @@
 #include "backup/archive_io.h"
 #include "backup/backup_file.h"
 #include "backup/chunk_workers.h"
-#include "backup/file_specs.h"
+#include "backup/file_patterns.h"
 
 #include "common/dos_datetime.h"
 
@@ -58,7 +58,7 @@ public:
                 m_workers.wait(item.job);
     }
 
-    bool run(const QStringList& specs);
+    bool run(const QStringList& patterns);
 
 private:
     bool produce();
@@ -136,10 +136,10 @@ bool BackupWriter::produce() {
     return true;
 }
 
-bool BackupWriter::run(const QStringList& specs) {
+bool BackupWriter::run(const QStringList& patterns) {
     e.progress(QString());
 
-    const QStringList files = expandFileSpecs(specs, m_archive);
+    const QStringList files = expandFilePatterns(patterns, m_archive);
     QByteArray idText;
     for (const QString& path : files) {
         const QFileInfo info(path);

@@ -98,7 +98,7 @@ struct Recorded {
     bool allOnCallerThread = true;
 };
 
-Recorded backupWith(TempFolder& t, int threads, const QStringList& specs, const QString& archive, qint32 maxSize) {
+Recorded backupWith(TempFolder& t, int threads, const QStringList& patterns, const QString& archive, qint32 maxSize) {
     Recorded run;
     TBackupFile engine;
     engine.setThreads(threads);
@@ -112,7 +112,7 @@ Recorded backupWith(TempFolder& t, int threads, const QStringList& specs, const 
     engine.OnNeedDisk = [&](TBackupFile&, quint16, bool&) {
         run.allOnCallerThread = run.allOnCallerThread && QThread::currentThread() == caller;
     };
-    EXPECT_TRUE(engine.Backup(specs, archive));
+    EXPECT_TRUE(engine.Backup(patterns, archive));
     for (int n = 1;; ++n) {
         const std::string name = n == 1 ? archive.toStdString() : layout::volumeName(archive.toStdString(), n);
         if (!QFileInfo::exists(QString::fromStdString(name)))
@@ -127,16 +127,16 @@ TEST_F(Layout, ParallelRunWritesTheSameBytesAndEventsAsOneThread) {
     put("src/noise.bin", randomBytes(300000));
     for (int i = 0; i < 40; ++i)
         put(QString("src/small/%1.txt").arg(i), text(size_t(i * 97)));
-    const QStringList specs{path("src/* /s")};
+    const QStringList patterns{path("src/* /s")};
 
-    const Recorded one = backupWith(*this, 1, specs, path("one.var"), 0);
-    const Recorded many = backupWith(*this, 4, specs, path("many.var"), 0);
+    const Recorded one = backupWith(*this, 1, patterns, path("one.var"), 0);
+    const Recorded many = backupWith(*this, 4, patterns, path("many.var"), 0);
     EXPECT_EQ(one.volumes, many.volumes);
     EXPECT_EQ(one.progress, many.progress);
     EXPECT_TRUE(many.allOnCallerThread);
 
-    const Recorded oneSpanned = backupWith(*this, 1, specs, path("s1.var"), 100000);
-    const Recorded manySpanned = backupWith(*this, 4, specs, path("s4.var"), 100000);
+    const Recorded oneSpanned = backupWith(*this, 1, patterns, path("s1.var"), 100000);
+    const Recorded manySpanned = backupWith(*this, 4, patterns, path("s4.var"), 100000);
     EXPECT_GT(oneSpanned.volumes.size(), 2u);
     EXPECT_EQ(oneSpanned.volumes, manySpanned.volumes);
     EXPECT_TRUE(manySpanned.allOnCallerThread);

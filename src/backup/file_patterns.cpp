@@ -1,4 +1,4 @@
-#include "backup/file_specs.h"
+#include "backup/file_patterns.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,23 +40,23 @@ struct Expansion {
 
 } // namespace
 
-QStringList expandFileSpecs(const QStringList& specs, const QString& archiveFile) {
+QStringList expandFilePatterns(const QStringList& patterns, const QString& archiveFile) {
     static const QRegularExpression recursiveSwitch(QStringLiteral("\\s+/[sS]$"));
     Expansion e;
     e.archive = QDir::cleanPath(QFileInfo(archiveFile).absoluteFilePath());
-    for (const QString& entry : specs) {
-        QString spec = entry.trimmed();
-        const QRegularExpressionMatch m = recursiveSwitch.match(spec);
+    for (const QString& entry : patterns) {
+        QString pattern = entry.trimmed();
+        const QRegularExpressionMatch m = recursiveSwitch.match(pattern);
         const bool recursive = m.hasMatch();
         if (recursive)
-            spec = spec.left(m.capturedStart()).trimmed();
-        if (spec.isEmpty())
+            pattern = pattern.left(m.capturedStart()).trimmed();
+        if (pattern.isEmpty())
             continue;
-        const QFileInfo info(spec);
-        QString mask = spec.endsWith(QLatin1Char('/')) ? QString() : info.fileName();
+        const QFileInfo info(pattern);
+        QString mask = pattern.endsWith(QLatin1Char('/')) ? QString() : info.fileName();
         if (mask.isEmpty() || mask == QLatin1String("*.*"))
             mask = QStringLiteral("*");
-        const QString folder = spec.endsWith(QLatin1Char('/')) ? QDir(spec).absolutePath() : info.absolutePath();
+        const QString folder = pattern.endsWith(QLatin1Char('/')) ? QDir(pattern).absolutePath() : info.absolutePath();
         e.expand(folder, mask, recursive);
     }
     return e.paths;

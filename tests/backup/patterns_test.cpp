@@ -1,6 +1,6 @@
 // Expansion of file specifications into the files of a backup.
 
-#include "backup/file_specs.h"
+#include "backup/file_patterns.h"
 
 #include "backup_fixture.h"
 
@@ -9,24 +9,24 @@ using namespace backup_test;
 
 namespace {
 
-class Specs : public TempFolder {
+class Patterns : public TempFolder {
 protected:
     void SetUp() override {
         for (const char* name : {"data/b.txt", "data/a.txt", "data/ohje", "data/Kuva.TXT", "data/x/c.txt",
                                  "data/x/y/d.txt", "data/w/e.txt", "data/w/f.doc", "data/.piilo.txt", "data/k.var"})
             put(name, "x");
     }
-    QStringList expand(const QStringList& specs) {
+    QStringList expand(const QStringList& patterns) {
         QStringList relative;
-        for (const QString& p : expandFileSpecs(specs, path("data/k.var")))
+        for (const QString& p : expandFilePatterns(patterns, path("data/k.var")))
             relative << QDir(path("")).relativeFilePath(p);
         return relative;
     }
 };
 
-TEST_F(Specs, ExpansionTable) {
+TEST_F(Patterns, ExpansionTable) {
     struct Case {
-        QStringList specs;
+        QStringList patterns;
         QStringList files;
     };
     const Case cases[] = {
@@ -43,11 +43,11 @@ TEST_F(Specs, ExpansionTable) {
         {{"  data/w/*.doc   /S  "}, {"data/w/f.doc"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.specs.join(" | ").toStdString());
-        QStringList specs;
-        for (const QString& s : c.specs)
-            specs << (s.trimmed().startsWith('/') ? s : path("") + "/" + s.trimmed());
-        EXPECT_EQ(expand(specs), c.files);
+        SCOPED_TRACE(c.patterns.join(" | ").toStdString());
+        QStringList patterns;
+        for (const QString& s : c.patterns)
+            patterns << (s.trimmed().startsWith('/') ? s : path("") + "/" + s.trimmed());
+        EXPECT_EQ(expand(patterns), c.files);
     }
 }
 

@@ -14,6 +14,6 @@
 
 namespace arkivo::backup {
 
-QStringList expandFileSpecs(const QStringList& specs, const QString& archiveFile);
+QStringList expandFilePatterns(const QStringList& patterns, const QString& archiveFile);
 
 } // namespace arkivo::backup
