@@ -38,20 +38,21 @@ HandleState helpAnimationStep(HandleState state) {
 }
 
 std::optional<QPoint> keyMove(int qtKey, bool keypad, const QPoint& p) {
-    if (!keypad) {
-        switch (qtKey) {
-        case Qt::Key_Left:
-            return p + QPoint(-1, 0);
-        case Qt::Key_Right:
-            return p + QPoint(1, 0);
-        case Qt::Key_Up:
-            return p + QPoint(0, -1);
-        case Qt::Key_Down:
-            return p + QPoint(0, 1);
-        default:
-            return std::nullopt;
-        }
+    // Arrow keys move by one pixel; some keyboards flag them as keypad keys too.
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return p + QPoint(-1, 0);
+    case Qt::Key_Right:
+        return p + QPoint(1, 0);
+    case Qt::Key_Up:
+        return p + QPoint(0, -1);
+    case Qt::Key_Down:
+        return p + QPoint(0, 1);
+    default:
+        break;
     }
+    if (!keypad)
+        return std::nullopt;
     switch (qtKey) {
     case Qt::Key_7:
         return p + QPoint(-10, -10);
@@ -71,15 +72,6 @@ std::optional<QPoint> keyMove(int qtKey, bool keypad, const QPoint& p) {
         return p + QPoint(10, 0);
     case Qt::Key_5:
         return QPoint(0, 0);
-    // Arrow keys also come flagged as keypad keys on some keyboards.
-    case Qt::Key_Left:
-        return p + QPoint(-1, 0);
-    case Qt::Key_Right:
-        return p + QPoint(1, 0);
-    case Qt::Key_Up:
-        return p + QPoint(0, -1);
-    case Qt::Key_Down:
-        return p + QPoint(0, 1);
     default:
         return std::nullopt;
     }
