@@ -69,9 +69,20 @@ AjastinPage::AjastinPage(QWidget* parent) : QWidget(parent), m_countdown([this](
 
     TimerEx1 = new controls::Timer(QStringLiteral("TimerEx1"), 1000, false, this);
     connect(TimerEx1, &QTimer::timeout, this, &AjastinPage::TimerEx1Timer);
-    // The counter's own display tick runs for the whole run.
-    KZTimeCounter1 = new controls::Timer(QStringLiteral("KZTimeCounter1"), 1000, true, this);
+    // The display tick runs while the count runs: a stopped count shows the
+    // same text every second, so it is written once and the program sleeps.
+    KZTimeCounter1 = new controls::Timer(QStringLiteral("KZTimeCounter1"), 1000, false, this);
     connect(KZTimeCounter1, &QTimer::timeout, this, &AjastinPage::CounterTimer);
+}
+
+void AjastinPage::followCounter() {
+    if (m_countdown.counter().counting()) {
+        if (!KZTimeCounter1->isEnabled())
+            KZTimeCounter1->setEnabled(true);
+        return;
+    }
+    KZTimeCounter1->setEnabled(false);
+    CounterTimer();
 }
 
 void AjastinPage::lightsOffExcept(int keep) {
@@ -83,16 +94,19 @@ void AjastinPage::lightsOffExcept(int keep) {
 void AjastinPage::KaynnistaClick() {
     TimerEx1->setEnabled(true);
     m_countdown.startPressed();
+    followCounter();
     lightsOffExcept(0);
 }
 
 void AjastinPage::PysaytaClick() {
     m_countdown.stopPressed();
+    followCounter();
     lightsOffExcept(1);
 }
 
 void AjastinPage::NollaaClick() {
     m_countdown.resetPressed();
+    followCounter();
     lightsOffExcept(2);
 }
 
@@ -114,7 +128,13 @@ void AjastinPage::CounterTimer() {
 }
 
 void AjastinPage::TimerEx1Timer() {
-    m_countdown.comparisonTick();
+    if (m_countdown.comparisonTick())
+        followCounter();
+}
+
+void AjastinPage::silenced() {
+    m_countdown.silenced();
+    followCounter();
 }
 
 } // namespace arkivo::alarms

@@ -39,7 +39,7 @@ public:
     // The alarm clock window closed: the comparison stops, the count goes on.
     void windowClosed();
     // The pop-up's "&SAMMUTA".
-    void silenced() { m_countdown.silenced(); }
+    void silenced();
 
 signals:
     void ringingChanged(bool on);
@@ -47,6 +47,7 @@ signals:
 
 private:
     void lightsOffExcept(int keep);
+    void followCounter();
 
     Countdown m_countdown;
     controls::DotMatrixDisplay* LCDLabel2 = nullptr;

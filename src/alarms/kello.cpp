@@ -4,6 +4,7 @@
 #include "alarms/alarm_bell.h"
 #include "alarms/alarm_page.h"
 #include "alarms/three_step_alarm.h"
+#include "controls/bevel_panel.h"
 #include "controls/dot_matrix_display.h"
 #include "controls/speed_button.h"
 #include "controls/timer.h"
@@ -31,6 +32,9 @@ TKello::TKello(QWidget* parent) : QWidget(parent) {
     Timer1 = new controls::Timer(QStringLiteral("Timer1"), 2000, false, this);
     TimerTasaTuntiIso = new controls::Timer(QStringLiteral("TimerTasaTuntiIso"), 1000, false, this);
     TimerTasaTuntiPieni = new controls::Timer(QStringLiteral("TimerTasaTuntiPieni"), 1000, false, this);
+    // The chime looks for second 0 of minute 0, so no second may be skipped.
+    TimerTasaTuntiIso->setOnWholeSeconds(true);
+    TimerTasaTuntiPieni->setOnWholeSeconds(true);
     Timer3 = new controls::Timer(QStringLiteral("Timer3"), 1000, false, this);
     connect(Timer1, &QTimer::timeout, this, &TKello::Timer1Timer);
     connect(Timer3, &QTimer::timeout, this, &TKello::Timer3Timer);
@@ -71,11 +75,12 @@ void TKello::build() {
     if (QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
-    ProPanel1 = new QWidget(this);
-    ProPanel1->setObjectName(QStringLiteral("ProPanel1"));
+    ProPanel1 = new controls::BevelPanel(QStringLiteral("ProPanel1"), this);
     ProPanel1->setGeometry(0, 0, kWidth, kHeight);
-    ProPanel1->setAutoFillBackground(true);
+    ProPanel1->setColor(Qt::black);
     ProPanel1->setPalette(pal);
+    ProPanel1->setOuterBevel(controls::BevelPanel::Bevel::Raised);
+    ProPanel1->setInnerBevel(controls::BevelPanel::Bevel::None);
 
     m_toolbar = new QWidget(ProPanel1);
     m_toolbar->setObjectName(QStringLiteral("Toolbar"));

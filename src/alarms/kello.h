@@ -6,6 +6,7 @@ class QLabel;
 class QMenu;
 
 namespace arkivo::controls {
+class BevelPanel;
 class DotMatrixDisplay;
 class SpeedButton;
 class Timer;
@@ -53,6 +54,8 @@ public:
     arkivo::alarms::AlarmPage* alarmPage() const { return m_alarmPage; }
     arkivo::alarms::AjastinPage* ajastinPage() const { return m_ajastin; }
     QMenu* colorMenu() const { return m_colorMenu; }
+    // The window's background panel, raised on the alarm page, flat on the countdown page.
+    arkivo::controls::BevelPanel* backgroundPanel() const { return ProPanel1; }
     QMenu* fontMenu() const { return m_fontMenu; }
 
     // The timer handlers.
@@ -76,7 +79,7 @@ private:
     void startUp();
     void copyBackground();
 
-    QWidget* ProPanel1 = nullptr;
+    arkivo::controls::BevelPanel* ProPanel1 = nullptr;
     QWidget* m_toolbar = nullptr;
     QLabel* Image1 = nullptr;
     arkivo::controls::SpeedButton* m_colorButton = nullptr;

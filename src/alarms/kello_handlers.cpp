@@ -9,6 +9,7 @@
 #include "alarms/piip.h"
 #include "alarms/three_step_alarm.h"
 #include "common/finnish_format.h"
+#include "controls/bevel_panel.h"
 #include "controls/dot_matrix_display.h"
 #include "controls/timer.h"
 #include "platform/clock.h"
@@ -118,6 +119,8 @@ void TKello::openAjastin() {
     m_ajastin->raise();
     resize(width(), 280);
     setWindowTitle(QStringLiteral("Ajastin"));
+    ProPanel1->setBevel3D(false);
+    ProPanel1->setOuterBevel(controls::BevelPanel::Bevel::None);
 }
 
 void TKello::closeAjastin() {
@@ -127,4 +130,6 @@ void TKello::closeAjastin() {
     m_alarmPage->show();
     resize(width(), 421);
     setWindowTitle(QStringLiteral("Herätyskello"));
+    ProPanel1->setBevel3D(true);
+    ProPanel1->setOuterBevel(controls::BevelPanel::Bevel::Raised);
 }

@@ -4,6 +4,7 @@
 
 #include "alarms/alarm_page.h"
 #include "alarms/look_menus.h"
+#include "controls/bevel_panel.h"
 #include "controls/kam_button.h"
 #include "controls/speed_button.h"
 

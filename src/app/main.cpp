@@ -16,6 +16,7 @@
 #include "platform/wave_volume.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <ctime>
@@ -34,6 +35,16 @@ long long wallMicros() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Without TZ the C library looks at /etc/localtime again at every reading
+    // of the local time, several times a second on an idle panel. Naming the
+    // file reads it once; a new system time zone shows at the next start.
+    if (!qEnvironmentVariableIsSet("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime")))
+        qputenv("TZ", ":/etc/localtime");
+    // With X shared-memory images every repaint waits for the server to let go
+    // of the previous one, a round trip a second for the panel clock. The
+    // windows are small: sending the changed pixels costs less.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Arkivo"));
     // The panel's close ends the run, whatever other windows show.

@@ -3,6 +3,7 @@
 #include "common/finnish_format.h"
 #include "platform/clock.h"
 #include "platform/services.h"
+#include "controls/timer.h"
 
 namespace arkivo::controls {
 
@@ -10,10 +11,7 @@ ClockLabel::ClockLabel(const QString& name, const QString& format, QWidget* pare
     : ShadowLabel(name, QString(), parent), m_format(format) {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, [this] {
-        refresh();
-        scheduleNext();
-    });
+    connect(&m_timer, &QTimer::timeout, this, &ClockLabel::tick);
 }
 
 void ClockLabel::setFormat(const QString& format) {
@@ -27,16 +25,14 @@ void ClockLabel::refresh() {
     setCaption(fi::formatDateTime(m_format, platform::clock().now()));
 }
 
-void ClockLabel::scheduleNext() {
-    // Wake just after the next whole second, not on a fixed period, so the
-    // seconds never skip and an idle panel wakes once a second only.
-    const int ms = platform::clock().now().time().msec();
-    m_timer.start(1000 - ms + 5);
+void ClockLabel::tick() {
+    const QDateTime now = platform::clock().now();
+    setCaption(fi::formatDateTime(m_format, now));
+    m_timer.start(msToNextSecond(now));
 }
 
 void ClockLabel::showEvent(QShowEvent* event) {
-    refresh();
-    scheduleNext();
+    tick();
     ShadowLabel::showEvent(event);
 }
 

@@ -26,7 +26,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void scheduleNext();
+    void tick();
 
     QString m_format;
     QTimer m_timer;

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 namespace arkivo::controls {
 
@@ -9,12 +10,31 @@ ShadowLabel::ShadowLabel(const QString& name, const QString& caption, QWidget* p
     : Control(name, parent), m_caption(caption) {
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
+    m_static.setTextFormat(Qt::PlainText);
+    prepareText();
+}
+
+void ShadowLabel::prepareText() {
+    int underlined = -1;
+    const QString text = displayText(m_caption, &underlined);
+    m_plain = underlined < 0 && !text.contains(u'\n');
+    if (!m_plain)
+        return;
+    m_static.setText(text);
+    m_static.prepare(QTransform(), font());
+}
+
+void ShadowLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        prepareText();
+    Control::changeEvent(event);
 }
 
 void ShadowLabel::setCaption(const QString& caption) {
     if (caption == m_caption)
         return;
     m_caption = caption;
+    prepareText();
     fitCaption();
     update();
 }
@@ -28,7 +48,9 @@ void ShadowLabel::fitCaption() {
     if (m_minimumWidth < 0)
         return;
     // Room for the text and its one-pixel shadow on either side.
-    const int needed = fontMetrics().horizontalAdvance(displayText(m_caption)) + 3;
+    const int advance = m_plain ? qCeil(m_static.size().width())
+                                : fontMetrics().horizontalAdvance(displayText(m_caption));
+    const int needed = advance + 3;
     resize(qMax(m_minimumWidth, needed), height());
 }
 
@@ -56,6 +78,10 @@ void ShadowLabel::setHighlightColor(const QColor& color) {
 
 void ShadowLabel::setColor(const QColor& color) {
     m_color = color;
+    // A solid label covers what lies below it, which then need not be painted.
+    const bool solid = color.isValid() && color.alpha() == 255;
+    setAttribute(Qt::WA_TranslucentBackground, !solid);
+    setAttribute(Qt::WA_OpaquePaintEvent, solid);
     update();
 }
 
@@ -94,6 +120,12 @@ QString ShadowLabel::displayText(const QString& caption, int* underlinedIndex) {
 
 void ShadowLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    if (m_color.isValid())
+        p.fillRect(rect(), m_color);
+    if (m_plain) {
+        paintPlain(p);
+        return;
+    }
     int underlined = -1;
     const QString text = displayText(m_caption, &underlined);
     const int step = m_direction == Direction::DownRight ? 1 : -1;
@@ -112,13 +144,38 @@ void ShadowLabel::paintEvent(QPaintEvent*) {
         p.drawText(area, flags, underlined >= 0 ? shown : text);
     };
 
-    if (m_color.isValid())
-        p.fillRect(r, m_color);
     p.setFont(font());
     draw(r.translated(step, step), m_highlight);
     if (m_style == Style::Recessed)
         draw(r.translated(-step, -step), palette().color(QPalette::Dark));
     draw(r, fontColor());
+}
+
+void ShadowLabel::paintPlain(QPainter& p) {
+    const int step = m_direction == Direction::DownRight ? 1 : -1;
+    const QSizeF size = m_static.size();
+    const QRectF r = rect();
+    qreal x = r.left();
+    if (m_alignment & Qt::AlignRight)
+        x = r.right() + 1 - size.width();
+    else if (m_alignment & Qt::AlignHCenter)
+        x = r.left() + (r.width() - size.width()) / 2;
+    qreal y = r.top();
+    if (m_alignment & Qt::AlignBottom)
+        y = r.bottom() + 1 - size.height();
+    else if (m_alignment & Qt::AlignVCenter)
+        y = r.top() + (r.height() - size.height()) / 2;
+    // Whole pixels, as text drawn into a rectangle lands.
+    const QPointF at(qRound(x), qRound(y));
+    p.setFont(font());
+    p.setPen(m_highlight);
+    p.drawStaticText(at + QPointF(step, step), m_static);
+    if (m_style == Style::Recessed) {
+        p.setPen(palette().color(QPalette::Dark));
+        p.drawStaticText(at - QPointF(step, step), m_static);
+    }
+    p.setPen(fontColor());
+    p.drawStaticText(at, m_static);
 }
 
 void ShadowLabel::mouseMoveEvent(QMouseEvent* event) {

@@ -4,6 +4,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QStaticText>
+
+class QPainter;
 
 namespace arkivo::controls {
 
@@ -64,9 +67,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void fitCaption();
+    void prepareText();
+    void paintPlain(QPainter& p);
 
     QString m_caption;
     QColor m_highlight{Qt::white};
@@ -77,6 +83,10 @@ private:
     bool m_raiseOnHover = true;
     int m_minimumWidth = -1; // set while auto-sized
     bool m_pressed = false;
+    // A caption without an accelerator letter is laid out once per change and
+    // drawn from the layout: a clock label repaints every second.
+    bool m_plain = false;
+    QStaticText m_static;
 };
 
 } // namespace arkivo::controls

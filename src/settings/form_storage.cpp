@@ -159,6 +159,18 @@ QObject* FormStorage::component(const QString& name) const {
     return find(m_form);
 }
 
+void FormStorage::forEachStored(
+    const std::function<void(QObject*, const PropertyBinding&, const QString&)>& visit) const {
+    for (const QString& entry : m_properties) {
+        const auto [componentName, property] = splitEntry(entry);
+        QObject* c = component(componentName);
+        const auto b = c ? bindProperty(c, property) : std::nullopt;
+        if (!b)
+            continue;
+        visit(c, *b, (componentName.isEmpty() ? m_form->objectName() : componentName) + QLatin1Char('_') + property);
+    }
+}
+
 void FormStorage::load() {
     if (!m_form || !store())
         return;
@@ -168,24 +180,17 @@ void FormStorage::load() {
     if (m_storePlace)
         loadPlace();
 
-    for (const QString& entry : m_properties) {
-        const auto [componentName, property] = splitEntry(entry);
-        QObject* c = component(componentName);
-        const auto b = c ? bindProperty(c, property) : std::nullopt;
-        if (!b)
-            continue;
-        const QString valueName =
-            (componentName.isEmpty() ? m_form->objectName() : componentName) + QLatin1Char('_') + property;
-        if (b->kind == Kind::Font) {
-            loadFont(c, *b, sectionKey, valueName);
-            continue;
+    forEachStored([&](QObject* c, const PropertyBinding& b, const QString& valueName) {
+        if (b.kind == Kind::Font) {
+            loadFont(c, b, sectionKey, valueName);
+            return;
         }
         std::optional<QVariant> stored;
-        if (b->kind == Kind::StringList) {
+        if (b.kind == Kind::StringList) {
             const QString listKey = m_key + QLatin1Char('\\') + m_section + QLatin1Char('.') + valueName;
             const auto count = readInt(listKey, QStringLiteral("Count"));
             if (!count || *count < 0)
-                continue;
+                return;
             QStringList lines;
             for (int i = 0; i < *count; ++i)
                 lines << store()->readString(listKey, QStringLiteral("Item%1").arg(i));
@@ -193,12 +198,12 @@ void FormStorage::load() {
         } else {
             const auto text = store()->value(sectionKey, valueName);
             if (!text)
-                continue;
-            stored = parseValueText(*b, *text);
+                return;
+            stored = parseValueText(b, *text);
         }
-        if (stored && !sameValue(*b, b->get(), *stored))
-            b->set(*stored);
-    }
+        if (stored && !sameValue(b, b.get(), *stored))
+            b.set(*stored);
+    });
 
     if (m_storePlace) {
         const QString active = store()->readString(sectionKey, QStringLiteral("ActiveControl"));
@@ -266,27 +271,20 @@ void FormStorage::save() {
         if (focus && focus != m_form && m_form->isAncestorOf(focus) && !focus->objectName().isEmpty())
             r.setValue(sectionKey, QStringLiteral("ActiveControl"), focus->objectName());
     }
-    for (const QString& entry : m_properties) {
-        const auto [componentName, property] = splitEntry(entry);
-        QObject* c = component(componentName);
-        const auto b = c ? bindProperty(c, property) : std::nullopt;
-        if (!b)
-            continue;
-        const QString valueName =
-            (componentName.isEmpty() ? m_form->objectName() : componentName) + QLatin1Char('_') + property;
-        if (b->kind == Kind::Font) {
-            saveFont(c, *b, sectionKey, valueName);
-        } else if (b->kind == Kind::StringList) {
+    forEachStored([&](QObject* c, const PropertyBinding& b, const QString& valueName) {
+        if (b.kind == Kind::Font) {
+            saveFont(c, b, sectionKey, valueName);
+        } else if (b.kind == Kind::StringList) {
             const QString listKey = m_key + QLatin1Char('\\') + m_section + QLatin1Char('.') + valueName;
-            const QStringList lines = b->get().toStringList();
+            const QStringList lines = b.get().toStringList();
             r.clearKey(listKey);
             r.setValue(listKey, QStringLiteral("Count"), QString::number(lines.size()));
             for (int i = 0; i < lines.size(); ++i)
                 r.setValue(listKey, QStringLiteral("Item%1").arg(i), lines[i]);
         } else {
-            r.setValue(sectionKey, valueName, valueText(*b, b->get()));
+            r.setValue(sectionKey, valueName, valueText(b, b.get()));
         }
-    }
+    });
     m_needsSave = false;
 }
 

@@ -5,9 +5,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 namespace arkivo::settings {
+
+struct PropertyBinding;
 
 // Window storage: keeps a window's place and a list of its controls'
 // properties in the registry store, under <key>\<section>.
@@ -78,6 +82,10 @@ public:
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     QObject* component(const QString& name) const;
+    // Runs `visit` for each listed property that exists on its component,
+    // with the binding and the stored value name ("Panel1_Left").
+    void forEachStored(const std::function<void(QObject* component, const PropertyBinding& binding,
+                                                const QString& valueName)>& visit) const;
     void loadPlace();
     void savePlace();
 

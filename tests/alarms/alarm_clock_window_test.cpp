@@ -3,6 +3,8 @@
 #include "alarms/kello.h"
 #include "alarms/piip.h"
 #include "alarms/three_step_alarm.h"
+#include "controls/bevel_panel.h"
+#include "controls/dot_matrix_display.h"
 #include "controls/kam_button.h"
 #include "controls/led_button.h"
 #include "controls/timer.h"
@@ -147,6 +149,8 @@ TEST_F(AlarmClockWindowTest, CountdownRingsAsAjastinAndStopEndsItForGood) {
     kello->openAjastin();
     EXPECT_EQ(kello->height(), 280);
     EXPECT_EQ(kello->windowTitle(), QStringLiteral("Ajastin"));
+    EXPECT_FALSE(kello->backgroundPanel()->bevel3D());
+    EXPECT_EQ(kello->backgroundPanel()->outerBevel(), arkivo::controls::BevelPanel::Bevel::None);
     arkivo::alarms::AjastinPage* page = kello->ajastinPage();
     auto second = [&] {
         services.clock.advance(1000);
@@ -154,7 +158,9 @@ TEST_F(AlarmClockWindowTest, CountdownRingsAsAjastinAndStopEndsItForGood) {
         page->TimerEx1Timer();
     };
 
+    EXPECT_FALSE(page->counterTimer()->isEnabled()) << "a stopped count needs no tick";
     page->button(0)->click(); // &Käynnistä
+    EXPECT_TRUE(page->counterTimer()->isEnabled());
     EXPECT_TRUE(page->button(0)->lightOn());
     EXPECT_TRUE(page->comparisonTimer()->isEnabled());
     for (int i = 0; i < 60; ++i)
@@ -171,10 +177,16 @@ TEST_F(AlarmClockWindowTest, CountdownRingsAsAjastinAndStopEndsItForGood) {
     for (int i = 0; i < 5; ++i)
         second();
     EXPECT_FALSE(kello->Timer1->isEnabled()) << "the frozen display still equals the duration";
+    EXPECT_FALSE(page->counterTimer()->isEnabled());
+    EXPECT_EQ(page->display()->caption(), QStringLiteral("0:01:00"));
+    page->button(2)->click(); // &Nollaa shows the zero at once
+    EXPECT_EQ(page->display()->caption(), QStringLiteral("0:00:00"));
 
     page->button(3)->click(); // &Sulje
     EXPECT_EQ(kello->height(), 421);
     EXPECT_EQ(kello->windowTitle(), QStringLiteral("Herätyskello"));
+    EXPECT_TRUE(kello->backgroundPanel()->bevel3D());
+    EXPECT_EQ(kello->backgroundPanel()->outerBevel(), arkivo::controls::BevelPanel::Bevel::Raised);
     EXPECT_FALSE(page->comparisonTimer()->isEnabled());
     kello->close();
 }

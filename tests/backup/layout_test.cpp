@@ -98,7 +98,7 @@ struct Recorded {
     bool allOnCallerThread = true;
 };
 
-Recorded backupWith(TempFolder& t, int threads, const QStringList& patterns, const QString& archive, qint32 maxSize) {
+Recorded backupWith(int threads, const QStringList& patterns, const QString& archive, qint32 maxSize) {
     Recorded run;
     TBackupFile engine;
     engine.setThreads(threads);
@@ -129,14 +129,14 @@ TEST_F(Layout, ParallelRunWritesTheSameBytesAndEventsAsOneThread) {
         put(QString("src/small/%1.txt").arg(i), text(size_t(i * 97)));
     const QStringList patterns{path("src/* /s")};
 
-    const Recorded one = backupWith(*this, 1, patterns, path("one.var"), 0);
-    const Recorded many = backupWith(*this, 4, patterns, path("many.var"), 0);
+    const Recorded one = backupWith(1, patterns, path("one.var"), 0);
+    const Recorded many = backupWith(4, patterns, path("many.var"), 0);
     EXPECT_EQ(one.volumes, many.volumes);
     EXPECT_EQ(one.progress, many.progress);
     EXPECT_TRUE(many.allOnCallerThread);
 
-    const Recorded oneSpanned = backupWith(*this, 1, patterns, path("s1.var"), 100000);
-    const Recorded manySpanned = backupWith(*this, 4, patterns, path("s4.var"), 100000);
+    const Recorded oneSpanned = backupWith(1, patterns, path("s1.var"), 100000);
+    const Recorded manySpanned = backupWith(4, patterns, path("s4.var"), 100000);
     EXPECT_GT(oneSpanned.volumes.size(), 2u);
     EXPECT_EQ(oneSpanned.volumes, manySpanned.volumes);
     EXPECT_TRUE(manySpanned.allOnCallerThread);

@@ -90,8 +90,9 @@ TEST_F(Restoring, TargetPathsNeverLeaveTheFolder) {
         SCOPED_TRACE(c.stored);
         const RestoreTarget t = restoreTarget(QString::fromUtf8(c.stored), QString::fromUtf8(c.folder), c.fullPath);
         EXPECT_EQ(t.safe, c.expected != nullptr);
-        if (c.expected)
+        if (c.expected) {
             EXPECT_EQ(t.path, QString::fromUtf8(c.expected));
+        }
     }
     EXPECT_FALSE(restoreTarget(QString("/home/a") + QChar(0) + "b.txt", "/palautus/", false).safe);
 }

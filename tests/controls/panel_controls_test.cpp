@@ -4,6 +4,7 @@
 #include "controls/shadow_label.h"
 #include "controls/speed_button.h"
 #include "controls/state_controls.h"
+#include "controls/timer.h"
 #include "fakes.h"
 #include "qt_application.h"
 
@@ -52,6 +53,39 @@ TEST(ClockLabel, ShowsTheClockInItsFormat) {
     label.setFormat(QStringLiteral("ddddd   t"));
     EXPECT_EQ(label.caption(), QStringLiteral("11.12.2026   9:05"));
     EXPECT_EQ(label.property("Format").toString(), QStringLiteral("ddddd   t"));
+}
+
+TEST(Timer, OnWholeSecondsTicksJustAfterEachSecondAndStaysOn) {
+    test::ensureApplication();
+    test::TestServices services;
+    services.clock.set(QDateTime(QDate(2026, 12, 11), QTime(12, 59, 59, 300)));
+    controls::Timer timer(QStringLiteral("TimerTasaTuntiPieni"), 1000, false);
+    timer.setOnWholeSeconds(true);
+    timer.setEnabled(true);
+    EXPECT_GT(timer.remainingTime(), 650);
+    EXPECT_LE(timer.remainingTime(), 705);
+    EXPECT_EQ(timer.property("Interval").toInt(), 1000);
+
+    // Just before the full hour: the tick comes right after it, then the
+    // timer is running again for the next second.
+    services.clock.set(QDateTime(QDate(2026, 12, 11), QTime(12, 59, 59, 990)));
+    timer.setEnabled(false);
+    int ticks = 0;
+    bool activeInHandler = false;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++ticks;
+        activeInHandler = timer.isEnabled();
+    });
+    QSignalSpy enabled(&timer, &controls::Timer::enabledChanged);
+    timer.setEnabled(true);
+    EXPECT_LE(timer.remainingTime(), 15);
+    services.clock.set(QDateTime(QDate(2026, 12, 11), QTime(13, 0, 0, 4)));
+    QTest::qWait(60);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_GT(timer.remainingTime(), 900);
+    EXPECT_TRUE(activeInHandler) << "a handler may switch it off, so it is on again before handlers run";
+    EXPECT_TRUE(timer.isEnabled());
+    EXPECT_EQ(enabled.count(), 1) << "re-arming is not a switch";
 }
 
 TEST(SpeedButton, ClicksOnALeftReleaseInsideOnlyAndNamesItsAltKey) {

@@ -122,9 +122,13 @@ std::optional<QString> ScriptedDialogs::inputBox(const QString& title, const QSt
     log << QStringLiteral("input: %1 | %2").arg(title, prompt);
     if (inputs.empty())
         return std::nullopt;
-    auto s = inputs.front();
+    // A scripted cancel is an empty optional.
+    const bool cancelled = !inputs.front().has_value();
+    const QString text = inputs.front().value_or(QString());
     inputs.pop_front();
-    return s;
+    if (cancelled)
+        return std::nullopt;
+    return text;
 }
 
 bool ScriptedDialogs::print(QPrinter&)
