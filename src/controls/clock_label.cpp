@@ -27,7 +27,10 @@ void ClockLabel::refresh() {
 
 void ClockLabel::tick() {
     const QDateTime now = platform::clock().now();
-    setCaption(fi::formatDateTime(m_format, now));
+    // Painted at once rather than through a posted update: one trip through
+    // the event loop less for every second.
+    if (assignCaption(fi::formatDateTime(m_format, now)))
+        repaint();
     m_timer.start(msToNextSecond(now));
 }
 

@@ -10,33 +10,58 @@ ShadowLabel::ShadowLabel(const QString& name, const QString& caption, QWidget* p
     : Control(name, parent), m_caption(caption) {
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
-    m_static.setTextFormat(Qt::PlainText);
     prepareText();
 }
 
 void ShadowLabel::prepareText() {
     int underlined = -1;
     const QString text = displayText(m_caption, &underlined);
-    m_plain = underlined < 0 && !text.contains(u'\n');
-    if (!m_plain)
+    m_plain = false;
+    if (underlined >= 0 || text.contains(u'\n') || text.isEmpty())
         return;
-    m_static.setText(text);
-    m_static.prepare(QTransform(), font());
+    if (!m_rawFont.isValid())
+        m_rawFont = QRawFont::fromFont(font());
+    // Glyphs straight from the font's character map, without the text layout
+    // machinery; a character the font lacks takes the general way, which
+    // finds it in another font.
+    const QList<quint32> glyphs = m_rawFont.glyphIndexesForString(text);
+    if (!m_rawFont.isValid() || glyphs.size() != text.size() || glyphs.contains(0))
+        return;
+    const QList<QPointF> advances = m_rawFont.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
+    QList<QPointF> positions;
+    positions.reserve(glyphs.size());
+    qreal x = 0;
+    for (const QPointF& advance : advances) {
+        positions << QPointF(x, m_rawFont.ascent());
+        x += advance.x();
+    }
+    m_run.setRawFont(m_rawFont);
+    m_run.setGlyphIndexes(glyphs);
+    m_run.setPositions(positions);
+    m_runSize = QSizeF(x, m_rawFont.ascent() + m_rawFont.descent());
+    m_plain = true;
 }
 
 void ShadowLabel::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        m_rawFont = QRawFont();
         prepareText();
+    }
     Control::changeEvent(event);
 }
 
 void ShadowLabel::setCaption(const QString& caption) {
+    if (assignCaption(caption))
+        update();
+}
+
+bool ShadowLabel::assignCaption(const QString& caption) {
     if (caption == m_caption)
-        return;
+        return false;
     m_caption = caption;
     prepareText();
     fitCaption();
-    update();
+    return true;
 }
 
 void ShadowLabel::setAutoSize(bool on) {
@@ -48,7 +73,7 @@ void ShadowLabel::fitCaption() {
     if (m_minimumWidth < 0)
         return;
     // Room for the text and its one-pixel shadow on either side.
-    const int advance = m_plain ? qCeil(m_static.size().width())
+    const int advance = m_plain ? qCeil(m_runSize.width())
                                 : fontMetrics().horizontalAdvance(displayText(m_caption));
     const int needed = advance + 3;
     resize(qMax(m_minimumWidth, needed), height());
@@ -153,7 +178,7 @@ void ShadowLabel::paintEvent(QPaintEvent*) {
 
 void ShadowLabel::paintPlain(QPainter& p) {
     const int step = m_direction == Direction::DownRight ? 1 : -1;
-    const QSizeF size = m_static.size();
+    const QSizeF size = m_runSize;
     const QRectF r = rect();
     qreal x = r.left();
     if (m_alignment & Qt::AlignRight)
@@ -167,15 +192,14 @@ void ShadowLabel::paintPlain(QPainter& p) {
         y = r.top() + (r.height() - size.height()) / 2;
     // Whole pixels, as text drawn into a rectangle lands.
     const QPointF at(qRound(x), qRound(y));
-    p.setFont(font());
     p.setPen(m_highlight);
-    p.drawStaticText(at + QPointF(step, step), m_static);
+    p.drawGlyphRun(at + QPointF(step, step), m_run);
     if (m_style == Style::Recessed) {
         p.setPen(palette().color(QPalette::Dark));
-        p.drawStaticText(at - QPointF(step, step), m_static);
+        p.drawGlyphRun(at - QPointF(step, step), m_run);
     }
     p.setPen(fontColor());
-    p.drawStaticText(at, m_static);
+    p.drawGlyphRun(at, m_run);
 }
 
 void ShadowLabel::mouseMoveEvent(QMouseEvent* event) {

@@ -4,7 +4,8 @@
 
 #include <QColor>
 #include <QFont>
-#include <QStaticText>
+#include <QGlyphRun>
+#include <QRawFont>
 
 class QPainter;
 
@@ -61,6 +62,8 @@ signals:
     void doubleClicked();
 
 protected:
+    // Takes a new caption without asking for a repaint; true when it changed.
+    bool assignCaption(const QString& caption);
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -83,10 +86,12 @@ private:
     bool m_raiseOnHover = true;
     int m_minimumWidth = -1; // set while auto-sized
     bool m_pressed = false;
-    // A caption without an accelerator letter is laid out once per change and
-    // drawn from the layout: a clock label repaints every second.
+    // A caption without an accelerator letter is turned into glyphs once per
+    // change and drawn from them: a clock label repaints every second.
     bool m_plain = false;
-    QStaticText m_static;
+    QRawFont m_rawFont;
+    QGlyphRun m_run;
+    QSizeF m_runSize;
 };
 
 } // namespace arkivo::controls
