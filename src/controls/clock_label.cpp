@@ -29,8 +29,9 @@ void ClockLabel::tick() {
     const QDateTime now = platform::clock().now();
     // Painted at once rather than through a posted update: one trip through
     // the event loop less for every second.
-    if (assignCaption(fi::formatDateTime(m_format, now)))
-        repaint();
+    const QRect changed = assignCaption(fi::formatDateTime(m_format, now));
+    if (!changed.isEmpty())
+        repaint(changed);
     m_timer.start(msToNextSecond(now));
 }
 

@@ -51,17 +51,32 @@ void ShadowLabel::changeEvent(QEvent* event) {
 }
 
 void ShadowLabel::setCaption(const QString& caption) {
-    if (assignCaption(caption))
+    if (!assignCaption(caption).isEmpty())
         update();
 }
 
-bool ShadowLabel::assignCaption(const QString& caption) {
+QRect ShadowLabel::assignCaption(const QString& caption) {
     if (caption == m_caption)
-        return false;
+        return {};
+    const bool wasPlain = m_plain;
+    const QList<quint32> oldGlyphs = m_run.glyphIndexes();
+    const QSizeF oldSize = m_runSize;
+    const QSize oldWidgetSize = size();
     m_caption = caption;
     prepareText();
     fitCaption();
-    return true;
+    // A clock's text keeps its glyph places from second to second: only the
+    // glyphs from the first changed one on need painting, with their shadows.
+    const QList<quint32> glyphs = m_run.glyphIndexes();
+    if (!wasPlain || !m_plain || oldSize != m_runSize || oldWidgetSize != size() || oldGlyphs.size() != glyphs.size())
+        return rect();
+    qsizetype first = 0;
+    while (first < glyphs.size() && glyphs[first] == oldGlyphs[first])
+        ++first;
+    if (first == glyphs.size())
+        return {};
+    const int left = qFloor(textOrigin().x() + m_run.positions().at(first).x()) - 2;
+    return QRect(left, 0, width() - left, height()).intersected(rect());
 }
 
 void ShadowLabel::setAutoSize(bool on) {
@@ -176,8 +191,7 @@ void ShadowLabel::paintEvent(QPaintEvent*) {
     draw(r, fontColor());
 }
 
-void ShadowLabel::paintPlain(QPainter& p) {
-    const int step = m_direction == Direction::DownRight ? 1 : -1;
+QPointF ShadowLabel::textOrigin() const {
     const QSizeF size = m_runSize;
     const QRectF r = rect();
     qreal x = r.left();
@@ -191,7 +205,12 @@ void ShadowLabel::paintPlain(QPainter& p) {
     else if (m_alignment & Qt::AlignVCenter)
         y = r.top() + (r.height() - size.height()) / 2;
     // Whole pixels, as text drawn into a rectangle lands.
-    const QPointF at(qRound(x), qRound(y));
+    return QPointF(qRound(x), qRound(y));
+}
+
+void ShadowLabel::paintPlain(QPainter& p) {
+    const int step = m_direction == Direction::DownRight ? 1 : -1;
+    const QPointF at = textOrigin();
     p.setPen(m_highlight);
     p.drawGlyphRun(at + QPointF(step, step), m_run);
     if (m_style == Style::Recessed) {

@@ -62,8 +62,9 @@ signals:
     void doubleClicked();
 
 protected:
-    // Takes a new caption without asking for a repaint; true when it changed.
-    bool assignCaption(const QString& caption);
+    // Takes a new caption without asking for a repaint; gives the part of the
+    // label that must be painted again (empty when nothing changed).
+    QRect assignCaption(const QString& caption);
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -76,6 +77,7 @@ private:
     void fitCaption();
     void prepareText();
     void paintPlain(QPainter& p);
+    QPointF textOrigin() const;
 
     QString m_caption;
     QColor m_highlight{Qt::white};

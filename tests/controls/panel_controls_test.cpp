@@ -43,6 +43,24 @@ TEST(ShadowLabel, HoverRaisesAndLeavingLowersTheShadow) {
     EXPECT_EQ(label.direction(), controls::ShadowLabel::Direction::DownRight);
 }
 
+TEST(ShadowLabel, ANewCaptionAsksToRepaintFromTheFirstChangedGlyphOn) {
+    test::ensureApplication();
+    struct Probe : controls::ShadowLabel {
+        using ShadowLabel::ShadowLabel;
+        using ShadowLabel::assignCaption;
+    } label(QStringLiteral("ProClockLabel1"), QStringLiteral("11.12.2026  13:29:58"));
+    label.resize(160, 20);
+    EXPECT_TRUE(label.assignCaption(label.caption()).isEmpty());
+    const QRect lastDigit = label.assignCaption(QStringLiteral("11.12.2026  13:29:59"));
+    ASSERT_FALSE(lastDigit.isEmpty());
+    EXPECT_GT(lastDigit.left(), 100);
+    EXPECT_EQ(lastDigit.right(), label.rect().right());
+    const QRect minute = label.assignCaption(QStringLiteral("11.12.2026  13:30:00"));
+    EXPECT_LT(minute.left(), lastDigit.left());
+    EXPECT_EQ(label.assignCaption(QStringLiteral("Viikko 50")), label.rect()) << "another width: the whole label";
+    EXPECT_EQ(label.assignCaption(QStringLiteral("&Kalenteri")), label.rect());
+}
+
 TEST(ClockLabel, ShowsTheClockInItsFormat) {
     test::ensureApplication();
     test::TestServices services;
