@@ -1,9 +1,9 @@
 #include "controls/clock_label.h"
 
 #include "common/finnish_format.h"
+#include "controls/timer.h"
 #include "platform/clock.h"
 #include "platform/services.h"
-#include "controls/timer.h"
 
 namespace arkivo::controls {
 
