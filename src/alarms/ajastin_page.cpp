@@ -76,13 +76,11 @@ AjastinPage::AjastinPage(QWidget* parent) : QWidget(parent), m_countdown([this](
 }
 
 void AjastinPage::followCounter() {
-    if (m_countdown.counter().counting()) {
-        if (!KZTimeCounter1->isEnabled())
-            KZTimeCounter1->setEnabled(true);
-        return;
-    }
-    KZTimeCounter1->setEnabled(false);
-    CounterTimer();
+    // Switching on a running timer keeps its count going.
+    const bool counting = m_countdown.counter().counting();
+    KZTimeCounter1->setEnabled(counting);
+    if (!counting)
+        CounterTimer();
 }
 
 void AjastinPage::lightsOffExcept(int keep) {
